@@ -27,7 +27,7 @@ struct Polyline {
 
 Polyline DistinctPoints(const std::vector<float>& X, const std::vector<float>& Y, int32_t n) {
   const auto end = static_cast<int64_t>(std::min(X.size(), Y.size()));
-  const int64_t last = std::min<int64_t>(n - 1, end - 1);
+  const int64_t last = std::min<int64_t>(static_cast<int64_t>(n) - 1, end - 1);
   Polyline points;
   for (int64_t i = 1; i <= last; ++i) {
     const bool repeated = !points.x.empty() && std::fabs(X[i] - points.x.back()) < kSamePoint &&

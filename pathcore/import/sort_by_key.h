@@ -1,4 +1,4 @@
-// Sorting of an index list by an integer key, used by ordering and scan-line fill.
+// Sorting of a companion list (indices, usually) by an integer key.
 #pragma once
 
 #include <cstdint>

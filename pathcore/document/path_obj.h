@@ -1,0 +1,141 @@
+// CPathObj: the path document. It holds every path of the current job with
+// its layer, kind and selection, and offers the host the operations that
+// import, edit, order, persist, draw and turn the paths into work data.
+//
+// Public members are declared in the interface's slot order. Events go to the
+// one sink the host sets with SetEvents.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "pathcore/document/path_obj_events.h"
+#include "pathcore/document/path_store.h"
+#include "pathcore/document/progress_text.h"
+
+namespace pathcore {
+
+class Canvas;
+
+class CPathObj {
+ public:
+  CPathObj();
+  ~CPathObj();
+  CPathObj(const CPathObj&) = delete;
+  CPathObj& operator=(const CPathObj&) = delete;
+
+  // The host's event sink; nullptr (the default) raises nothing.
+  void SetEvents(CPathObjEvents* sink) { events_ = sink; }
+  CPathObjEvents* Events() const { return events_; }
+
+  bool SMove() const { return S.SMove; }
+  void SMove(bool value) { S.SMove = value; }
+  int16_t DocBakCount() const { return S.DocBakCount; }
+  void DocBakCount(int16_t value) { S.DocBakCount = value; }
+  int16_t DocBaki() const { return S.DocBaki; }
+  void DocBaki(int16_t value) { S.DocBaki = value; }
+  int16_t GetWorkDat(double Xk, double Yk);
+  int16_t GetWorkDat_Layer(double Xk, double Yk, int16_t LayerCount, std::vector<int16_t>& LayerSort,
+                           std::vector<int16_t>& LayerType, float& OffsetX, float& OffsetY, float& R, int16_t Angle);
+  void SetStartP(float X, float Y, float Wc);
+  void AutoTree();
+  void SelectEdge(float Eqs);
+  int16_t AiInput(const std::string& FileName);
+  int16_t DxfInput(const std::string& FileName, const std::string& CutLayer);
+  int16_t PltInput(const std::string& FileName, const std::string& CutLayer);
+  int16_t DstInput(const std::string& FileName);
+  void DaSan();
+  void PxZ();
+  void PxA();
+  void PxP();
+  void PxN();
+  void AutoSX(float Jl);
+  void AutoSY(float Jl);
+  void AutoS();
+  void Hb(double Eqs);
+  void BackFx();
+  int16_t DocUndo();
+  int16_t DocRedo();
+  int16_t DocBak();
+  int16_t SetBin(std::vector<uint8_t>& Dat, int32_t DatSize);
+  void GetBin(std::vector<uint8_t>& Dat, int32_t& DatSize);
+  void SaveToDat(const std::string& FileName);
+  void OpenToDat(const std::string& FileName);
+  int32_t SelP(bool C = false);
+  int32_t SelN(bool C = false);
+  int32_t SelCount() const { return S.SelCount; }
+  int32_t Count() const { return S.ObjN; }
+  void AutoFb(float Jx);
+  void SetFb();
+  int32_t SubCount() const { return S.PointN - S.ObjN; }
+  float ObjLong() const;
+  float SelObjLong() const;
+  float MoveLong() const;
+  bool SelX(int32_t Index, bool C);
+  void SelSingal();
+  void SelLayer(int16_t LayerType, int16_t LayerN, int16_t LayerCount);
+  void SelAll();
+  void SelInv();
+  void SelUnFb();
+  bool PointTest(double X, double Y, double Wc) const;
+  void DelObj();
+  void ZL() { S.ZL(); }
+  void ZLSelLmt() { S.ZLSelLmt(); }
+  void DrawRect(Canvas& hdc, int32_t Color, float ScaleLeft, float ScaleTop, float ScaleWidth, float ScaleHeight,
+                float Width, float Height, float X1, float Y1, float X2, float Y2, bool Fill = false,
+                int16_t DrawStyle = 0);
+  void Draw(Canvas& hdc, int32_t MoveColor, std::vector<int32_t>& CutColor, int32_t SColor, int32_t SaColor,
+            float ScaleLeft, float ScaleTop, float ScaleWidth, float ScaleHeight, float Width, float Height, double Wc);
+  bool PointSel(double X, double Y, double Wc, bool C = false);
+  bool FaceSel(double X1, double Y1, double X2, double Y2, double Wc, bool C = false);
+  double Xmax() const { return S.Xmax; }
+  double Ymax() const { return S.Ymax; }
+  double Xmin() const { return S.Xmin; }
+  double Ymin() const { return S.Ymin; }
+  double SelXmax() const { return S.SelXmax; }
+  double SelYMax() const { return S.SelYMax; }
+  double SelXMin() const { return S.SelXMin; }
+  double SelYMin() const { return S.SelYMin; }
+  void CancelSel();
+  void GetInRgn(int32_t N1, int32_t N2, int16_t& ResV, int32_t Men);
+  void SetInRgnPx(int32_t& n, int32_t Men);
+  void GetRgnPx(std::vector<int32_t>& n, std::vector<int32_t>& Index, int32_t Men);
+  void SetLang(int16_t Num);
+  void SetUnDkObj();
+  void SetUnDrillObj();
+  void SetDkObj();
+  void SetDrillObj();
+  void BmpInput(const std::string& FileName);
+  int16_t GetObjLayer(int16_t LayerCount, std::vector<bool>& LayerUse);
+  int16_t GetSelObjLayer(int16_t CLayerCount, int16_t DLayerCount, int16_t& ObjType) const;
+  int16_t GetSelObjTy() const;
+  int16_t SetSelObjLayer(int16_t LayerNum);
+  void GetGUID(std::vector<uint8_t>& GuidDat) const;
+  int16_t VerNumber() const { return S.VerNumber; }
+  void VerNumber(int16_t value) { S.VerNumber = value; }
+  int16_t SetPathPos(float X, float Y);
+  void Block_Scale(double Bl_X, double Bl_Y, int16_t Center);
+  void Block_Spin(double Angle, int16_t Center);
+  void Block_Move(float Distance_X, float Distance_Y);
+  void Block_Array(float Distance_X, float Distance_Y, int16_t Number_X, int16_t Number_Y);
+  void Block_Mirror(int16_t Axis);
+  void SmoothObj();
+  int16_t GetSafeRect(float OffsetX, float OffsetY, float& Xmin, float& Xmax, float& Ymin, float& Ymax) const;
+  int16_t GetWorkDat_Layer_Sel(double Xk, double Yk, int16_t LayerCount, std::vector<int16_t>& LayerSort,
+                               std::vector<int16_t>& LayerType, float& OffsetX, float& OffsetY, float& R,
+                               int16_t Angle);
+  int16_t GetSafeRect_Sel(float OffsetX, float OffsetY, float& Xmin, float& Xmax, float& Ymin, float& Ymax) const;
+
+ private:
+  friend struct CPathObjInternals;
+
+  // Raises Jd with the step's text when the language has one for it.
+  void RaiseJd(int32_t All, int32_t Dq, ProgressStep step);
+  void RaiseFinish();
+
+  PathStore S;
+  CPathObjEvents* events_ = nullptr;
+};
+
+}  // namespace pathcore

@@ -87,13 +87,12 @@ void DropCrowdedCorners(const Segments& s, std::vector<bool>& corner) {
   }
 }
 
-// Appends points first..last of a curve; a run's first point is the previous
-// run's last one and is not repeated.
+// Runs are appended whole, one after another: where two runs meet, the
+// corner point ends the one and starts the next.
 void Append(const std::vector<float>& x, const std::vector<float>& y, std::vector<float>& outX,
             std::vector<float>& outY) {
-  const size_t first = outX.size() > 1 ? 1 : 0;
-  outX.insert(outX.end(), x.begin() + static_cast<std::ptrdiff_t>(first), x.end());
-  outY.insert(outY.end(), y.begin() + static_cast<std::ptrdiff_t>(first), y.end());
+  outX.insert(outX.end(), x.begin(), x.end());
+  outY.insert(outY.end(), y.begin(), y.end());
 }
 
 void AppendRun(const Polyline& p, const Segments& s, size_t first, size_t last, int32_t order,

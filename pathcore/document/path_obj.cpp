@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "pathcore/document/app_path.h"
+#include "pathcore/document/c_tree.h"
 #include "pathcore/document/instance_files.h"
 #include "pathcore/document/library_state.h"
 #include "pathcore/import/guid_text.h"

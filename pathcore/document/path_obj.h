@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 namespace pathcore {
 
 class Canvas;
+class CTree;
 
 class CPathObj {
  public:
@@ -134,8 +136,15 @@ class CPathObj {
   void RaiseJd(int32_t All, int32_t Dq, ProgressStep step);
   void RaiseFinish();
 
+  // Rebuilds the object list in the order of OrderList (backwards when Reverse),
+  // raising Jd with the given step after each object.
+  void RebuildInOrder(bool Reverse, ProgressStep step);
+  // The integer copy of every point on the nesting grid.
+  void BuildRgnGrid();
+
   PathStore S;
   CPathObjEvents* events_ = nullptr;
+  std::unique_ptr<CTree> root_tree_;  // the nesting tree of the last AutoTree or SelectEdge
 };
 
 }  // namespace pathcore

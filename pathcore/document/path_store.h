@@ -75,6 +75,11 @@ struct PathStore {
   std::string CutPenName;
   std::vector<std::string> DocBakFiles = std::vector<std::string>(1);  // 0..DocBakCount
 
+  // Working members of the ordering operations.
+  std::vector<int32_t> RgnGridX, RgnGridY;                 // 0..PointN, grid steps; only while nesting
+  std::vector<int32_t> OrderList = std::vector<int32_t>(1);  // 1..OrderN: old object indices in new order
+  int32_t OrderN = 0;
+
   // ---- object ranges -------------------------------------------------------
   int32_t LastPointOf(int32_t k) const { return k == ObjN ? PointN : ObjStart[k + 1] - 1; }
   int32_t PointCountOf(int32_t k) const { return LastPointOf(k) - ObjStart[k] + 1; }
@@ -119,25 +124,31 @@ struct PathStore {
   void SetBoxFromRange(int32_t k);
 };
 
-// Applies f to every per-object array, so that resizing, shifting and
-// reordering can never forget one of them.
+// Applies f to the matching per-object arrays of two stores (or of one store
+// twice), so that copying, shifting and reordering never forget one of them.
+template <typename StoreA, typename StoreB, typename F>
+void ForEachObjArrayPair(StoreA& a, StoreB& b, F&& f) {
+  f(a.ObjStart, b.ObjStart);
+  f(a.ObjSel, b.ObjSel);
+  f(a.ObjType, b.ObjType);
+  f(a.ObjKey, b.ObjKey);
+  f(a.ObjLayer, b.ObjLayer);
+  f(a.ObjXmax, b.ObjXmax);
+  f(a.ObjYmax, b.ObjYmax);
+  f(a.ObjXmin, b.ObjXmin);
+  f(a.ObjYmin, b.ObjYmin);
+  f(a.ObjXc, b.ObjXc);
+  f(a.ObjYc, b.ObjYc);
+  f(a.ObjSx, b.ObjSx);
+  f(a.ObjSy, b.ObjSy);
+  f(a.ObjEx, b.ObjEx);
+  f(a.ObjEy, b.ObjEy);
+}
+
+// Applies f to every per-object array of one store.
 template <typename Store, typename F>
 void ForEachObjArray(Store& s, F&& f) {
-  f(s.ObjStart);
-  f(s.ObjSel);
-  f(s.ObjType);
-  f(s.ObjKey);
-  f(s.ObjLayer);
-  f(s.ObjXmax);
-  f(s.ObjYmax);
-  f(s.ObjXmin);
-  f(s.ObjYmin);
-  f(s.ObjXc);
-  f(s.ObjYc);
-  f(s.ObjSx);
-  f(s.ObjSy);
-  f(s.ObjEx);
-  f(s.ObjEy);
+  ForEachObjArrayPair(s, s, [&f](auto& v, auto&) { f(v); });
 }
 
 }  // namespace pathcore

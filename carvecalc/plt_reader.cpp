@@ -1,6 +1,7 @@
 #include "carvecalc/plt_reader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 
 #include "carvecalc/carve_fault.h"
@@ -26,6 +27,8 @@ polyfunction ParseVertex(const std::string& line) {
   return {kw::Val(x) / kUnitsPerMm, kw::Val(y) / kUnitsPerMm};
 }
 
+bool IsFinite(const polyfunction& p) { return std::isfinite(p.X) && std::isfinite(p.Y); }
+
 class PltBuilder {
  public:
   PltBuilder(std::vector<polygonside>& polylines, std::vector<train>& entities)
@@ -35,16 +38,19 @@ class PltBuilder {
 
   void Up(const std::string& line) {
     Finish();
+    const polyfunction first = ParseVertex(line);
+    if (!IsFinite(first)) return;  // junk: its PD lines have no polyline to join
     polygonside p;
     p.polylayer = p.polyshield = static_cast<int16_t>(std::max(0, pen_ - 1));
     p.polykeep = true;
-    p.polyside.push_back(ParseVertex(line));
+    p.polyside.push_back(first);
     current_ = std::move(p);
     open_ = true;
   }
 
   void Down(const std::string& line) {
-    if (open_) current_.polyside.push_back(ParseVertex(line));
+    const polyfunction v = ParseVertex(line);
+    if (open_ && IsFinite(v)) current_.polyside.push_back(v);
   }
 
   // Ends the current polyline; a polyline not ended by LT ends at the next PU

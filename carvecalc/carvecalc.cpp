@@ -178,6 +178,20 @@ void Carvecalc::drawEllipse(double Ex, double EY, double Ea, double Eb, double E
   });
 }
 
+namespace {
+
+// Converts every entity a selection list names, in list order.
+template <typename Entity, typename ScanOne>
+void ScanList(const std::string& list, std::vector<Entity>& entities, RowGrid& grid,
+              bool& caught, ScanOne scan) {
+  for (int32_t i : SelectionEntries(list)) {
+    scan(grid, At(entities, i));
+    caught = grid.Any();
+  }
+}
+
+}  // namespace
+
 void Carvecalc::Optioncarve(std::vector<carve>& carvedata, int32_t& carvedataID,
                             carvegruep& carveobject, float& space, int16_t& bitcount,
                             int32_t& ymin, std::vector<pointxy>& LinePoint,
@@ -185,23 +199,13 @@ void Carvecalc::Optioncarve(std::vector<carve>& carvedata, int32_t& carvedataID,
                             std::vector<VBEllipse>& VBREllipse) {
   Guard("Optioncarve", 0, [&] {
     RowGrid grid(carvedata, carvedataID, space, bitcount, ymin);
-    for (int32_t i : SelectionEntries(carveobject.carveline)) {
-      const pointxy& l = At(LinePoint, i);
-      ScanLine(grid, l.X1, l.Y1, l.x2, l.y2);
-      carveobject.carvecatched = carveobject.carvecatched || grid.Any();
-    }
-    for (int32_t i : SelectionEntries(carveobject.carvepoly)) {
-      ScanPolygon(grid, At(polydata, i));
-      carveobject.carvecatched = carveobject.carvecatched || grid.Any();
-    }
-    for (int32_t i : SelectionEntries(carveobject.carvecircle)) {
-      ScanCircle(grid, At(VBRCircle, i));
-      carveobject.carvecatched = carveobject.carvecatched || grid.Any();
-    }
-    for (int32_t i : SelectionEntries(carveobject.carveellipse)) {
-      ScanEllipse(grid, At(VBREllipse, i));
-      carveobject.carvecatched = carveobject.carvecatched || grid.Any();
-    }
+    bool& caught = carveobject.carvecatched;
+    caught = false;
+    ScanList(carveobject.carveline, LinePoint, grid, caught,
+             [](RowGrid& g, const pointxy& l) { ScanLine(g, l.X1, l.Y1, l.x2, l.y2); });
+    ScanList(carveobject.carvepoly, polydata, grid, caught, ScanPolygon);
+    ScanList(carveobject.carvecircle, VBRCircle, grid, caught, ScanCircle);
+    ScanList(carveobject.carveellipse, VBREllipse, grid, caught, ScanEllipse);
     return 0;
   });
 }

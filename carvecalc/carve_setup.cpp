@@ -1,11 +1,14 @@
 #include "carvecalc/carve_setup.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <filesystem>
 
 #include "carvecalc/ellipse_geometry.h"
 #include "carvecalc/carve_fault.h"
 #include "support/basic_text.h"
+#include "support/round_half_even.h"
 
 namespace carvecalc {
 
@@ -62,11 +65,27 @@ bool CarveRowRange(const DrawingBounds& bounds, float space, int16_t bitcount, R
   if (bounds.empty || !(space > 0)) return false;
   const double scale = std::pow(10.0, bitcount);
   const double lo = std::floor(bounds.ymin / space), hi = std::ceil(bounds.ymax / space);
-  const double ymin = std::nearbyint(lo * space * scale);
-  if (!std::isfinite(ymin) || std::abs(ymin) > 2e9 || !(hi - lo < 2e9)) return false;
-  range.ymin = static_cast<int32_t>(ymin);
-  range.lastRow = static_cast<int32_t>(hi - lo);
+  range.ymin = kw::N32(lo * space * scale);
+  range.lastRow = kw::N32(hi - lo);
   return true;
+}
+
+void ReadDrawing(Carvecalc& calc, const std::string& path, Drawing& d) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  if (ext == ".dxf") calc.opendxf(path, d.lines, d.polylines, d.circles, d.ellipses, d.entities);
+  else calc.Openplt(path, d.polylines, d.entities);
+}
+
+void CarveDrawing(Carvecalc& calc, Drawing& d, float space, int16_t bitcount,
+                  std::vector<carve>& rows) {
+  const DrawingBounds bounds = BoundsOf(d);
+  if (bounds.empty) return rows.clear();
+  RowRange range;
+  CarveRowRange(bounds, space, bitcount, range);  // a bad spacing is Optioncarve's to report
+  carvegruep all = SelectAll(d);
+  calc.Optioncarve(rows, range.lastRow, all, space, bitcount, range.ymin, d.lines, d.polylines,
+                   d.circles, d.ellipses);
 }
 
 std::string RowText(const carve& row) {

@@ -1,11 +1,14 @@
-// What a caller needs around Optioncarve: a selection of every entity, the
-// extent of a drawing, the rows that cover it, and the text of one row.
+// What a caller needs around Optioncarve: reading a drawing by its file name,
+// a selection of every entity, the extent of a drawing, the rows that cover
+// it, and the text of one row. A command-line front end is these calls plus
+// printing, and carve_picture.h for a picture.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "carvecalc/carvecalc.h"
 #include "carvecalc/carvecalc_records.h"
 
 namespace carvecalc {
@@ -18,6 +21,10 @@ struct Drawing {
   std::vector<VBEllipse> ellipses;
   std::vector<train> entities;
 };
+
+// Reads a DXF file (extension ".dxf" in any case) or else a PLT file into
+// drawing, appending; the outcome is calc.LastError().
+void ReadDrawing(Carvecalc& calc, const std::string& path, Drawing& drawing);
 
 // A selection of every entity of the drawing.
 carvegruep SelectAll(const Drawing& drawing);
@@ -36,8 +43,16 @@ struct RowRange {
   int32_t ymin = 0;     // lowest row height * 10^bitcount
   int32_t lastRow = 0;  // carvedataID
 };
-// False when the bounds are empty or would need more rows than an int32 holds.
+// False when the bounds are empty or space is not positive; a range too tall
+// for 32-bit rows saturates, which Optioncarve then refuses.
 bool CarveRowRange(const DrawingBounds& bounds, float space, int16_t bitcount, RowRange& range);
+
+// Selects every entity, sizes rows to the drawing's extent and runs
+// Optioncarve with rows space mm apart (heights scaled by 10^bitcount); the
+// outcome is calc.LastError(). An empty drawing gives no rows and leaves
+// LastError as the reading left it.
+void CarveDrawing(Carvecalc& calc, Drawing& drawing, float space, int16_t bitcount,
+                  std::vector<carve>& rows);
 
 // "row <y>: <x1> <x2> ..." with the X values sorted, numbers in the default text form.
 std::string RowText(const carve& row);

@@ -23,6 +23,11 @@
 // Arguments that the interface passes by reference (in/out) are references
 // here; the methods only change those the description says they change.
 // One instance may be used by one thread at a time.
+//
+// Around the class: carve_setup.h reads a drawing by file name, selects all
+// of it, sizes the rows to it and prints rows; carve_picture.h draws rows as
+// burn segments over the outlines onto a pixel surface (MemorySurface), so a
+// front end only has to save the pixels.
 #pragma once
 
 #include <cstdint>

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 
+#include "carvecalc/bulge_arc.h"
 #include "carvecalc/carve_fault.h"
 #include "carvecalc/dxf_spline.h"
 #include "carvecalc/text_lines.h"
@@ -19,6 +20,11 @@ namespace {
 struct Pair {
   int code = 0;
   std::string value;
+};
+
+struct Vertex {
+  polyfunction at;
+  double bulge = 0;  // of the segment to the next vertex
 };
 
 // One entity: its type and the pairs up to the next group code 0.
@@ -37,12 +43,14 @@ struct Group {
       if (p.code == code) return p.value;
     return {};
   }
-  // The vertices given as runs of 10 and 20 codes.
-  std::vector<polyfunction> Vertices() const {
-    std::vector<polyfunction> v;
+  // The vertices given as runs of 10 and 20 codes, each with the bulge (42)
+  // of the segment that leaves it.
+  std::vector<Vertex> Vertices() const {
+    std::vector<Vertex> v;
     for (const Pair& p : pairs) {
-      if (p.code == 10) v.push_back({kw::Val(p.value), 0});
-      else if (p.code == 20 && !v.empty()) v.back().Y = kw::Val(p.value);
+      if (p.code == 10) v.push_back({{kw::Val(p.value), 0}, 0});
+      else if (p.code == 20 && !v.empty()) v.back().at.Y = kw::Val(p.value);
+      else if (p.code == 42 && !v.empty()) v.back().bulge = kw::Val(p.value);
     }
     return v;
   }
@@ -134,13 +142,28 @@ class DxfBuilder {
     t_.lines.push_back(l);
   }
 
-  void AddPolyline(const Group& g, std::vector<polyfunction> v, bool closeIt) {
+  // The outline through the vertices with their bulge arcs; a closed one
+  // returns to its first vertex.
+  static std::vector<polyfunction> Outline(const std::vector<Vertex>& v, bool closeIt) {
+    std::vector<polyfunction> out;
+    for (size_t i = 0; i < v.size(); ++i) {
+      out.push_back(v[i].at);
+      if (i + 1 < v.size()) AppendBulgeArc(v[i].at, v[i + 1].at, v[i].bulge, out);
+    }
+    const bool open = !v.empty() && (v.front().at.X != v.back().at.X || v.front().at.Y != v.back().at.Y);
+    if (closeIt && open) {
+      AppendBulgeArc(v.back().at, v.front().at, v.back().bulge, out);
+      out.push_back(v.front().at);
+    }
+    return out;
+  }
+
+  void AddPolyline(const Group& g, std::vector<polyfunction> v) {
     for (auto& p : v) {
       if (!AllFinite({p.X, p.Y})) return;
       if (Mirrored(g)) p.X = -p.X;  // the drawing plane seen from below
     }
     if (v.empty()) return;
-    if (closeIt && (v.front().X != v.back().X || v.front().Y != v.back().Y)) v.push_back(v.front());
     polygonside p;
     std::tie(p.polyshield, p.polylayer) = LayerOf(g);
     p.polykeep = true;
@@ -152,7 +175,8 @@ class DxfBuilder {
   }
 
   void LwPolyline(const Group& g) {
-    AddPolyline(g, g.Vertices(), (static_cast<int>(g.Num(70)) & 1) != 0);
+    const int flags = static_cast<int>(std::clamp(g.Num(70), 0.0, 65535.0));
+    AddPolyline(g, Outline(g.Vertices(), (flags & 1) != 0));
   }
 
   void PolylineStart(const Group& g) {
@@ -164,12 +188,12 @@ class DxfBuilder {
   void PolylinePart(const Group& g) {
     if (g.type == "VERTEX") {
       const int flags = static_cast<int>(std::clamp(g.Num(70), 0.0, 65535.0));
-      if (!(flags & (16 | 128))) vertices_.push_back({g.Num(10), g.Num(20)});  // skip frame and face records
+      if (!(flags & (16 | 128))) vertices_.push_back({{g.Num(10), g.Num(20)}, g.Num(42)});  // skip frame and face records
       return;
     }
     inPolyline_ = false;
     const int flags = static_cast<int>(std::clamp(polyline_.Num(70), 0.0, 65535.0));
-    if (!(flags & (16 | 64))) AddPolyline(polyline_, vertices_, (flags & 1) != 0);  // not meshes
+    if (!(flags & (16 | 64))) AddPolyline(polyline_, Outline(vertices_, (flags & 1) != 0));  // not meshes
     if (g.type != "SEQEND") Entity(g);
   }
 
@@ -215,16 +239,17 @@ class DxfBuilder {
 
   void Spline(const Group& g) {
     const int degree = static_cast<int>(std::clamp(g.Num(71, 3), 0.0, 99.0));
-    const std::vector<polyfunction> control = g.Vertices();
+    std::vector<polyfunction> control;
+    for (const Vertex& v : g.Vertices()) control.push_back(v.at);
     if (control.size() < 2) return;
-    AddPolyline(g, EvaluateSpline(degree, g.All(40), control), false);
+    AddPolyline(g, EvaluateSpline(degree, g.All(40), control));
   }
 
   DxfTarget t_;
   std::vector<Layer> layers_;
   bool inPolyline_ = false;
   Group polyline_;
-  std::vector<polyfunction> vertices_;
+  std::vector<Vertex> vertices_;
 };
 
 std::vector<Layer> LayerTable(const std::vector<Group>& tables) {

@@ -153,6 +153,28 @@ TEST(Opendxf, ClosedDrawingScansIntoEvenRows) {
   EXPECT_GT(withSix, 10);
 }
 
+TEST(Opendxf, BulgesBecomeArcs) {
+  TempFiles files;
+  // Two half circles by bulge 1 make the circle of radius 1 about (1, 0).
+  const std::string text = Dxf({{0, "SECTION"}, {2, "ENTITIES"},
+      {0, "LWPOLYLINE"}, {90, "2"}, {70, "1"}, {10, "0"}, {20, "0"}, {42, "1"},
+      {10, "2"}, {20, "0"}, {42, "1"}, {0, "ENDSEC"}, {0, "EOF"}});
+  Carvecalc calc;
+  std::vector<pointxy> lines;
+  std::vector<polygonside> polys;
+  std::vector<VBCircle> circles;
+  std::vector<VBEllipse> ellipses;
+  std::vector<train> entities;
+  calc.opendxf(files.Write("c.dxf", text), lines, polys, circles, ellipses, entities);
+  ASSERT_EQ(polys.size(), 1u);
+  const auto& v = polys[0].polyside;
+  ASSERT_EQ(v.size(), 37u);  // 18 steps of 10 degrees per half, back to the start
+  EXPECT_TRUE(polys[0].closed);
+  for (const auto& p : v) EXPECT_NEAR(std::hypot(p.X - 1, p.Y), 1, 1e-12);
+  EXPECT_NEAR(v[9].Y, -1, 1e-12) << "a positive bulge turns counter-clockwise";
+  EXPECT_NEAR(v[27].Y, 1, 1e-12);
+}
+
 TEST(OpenDST, WritesPositionsJumpsAndColourChanges) {
   TempFiles files;
   std::string header = "LA:test\rST:      4\rCO:  1\r+X:   25\r-X:   12\r+Y:    3\r-Y:    0\r";

@@ -40,11 +40,19 @@
 
 namespace carvecalc {
 
+// Conventions shared by several members:
+//  - An ellipse has centre, semi-axes, rotation (of the first semi-axis from
+//    the X axis) and a parameter range; ymaxE and xmaxE ignore conerstr and
+//    conerend.
+//  - An arc of the circle (X, Y, R) runs counter-clockwise from angle str to
+//    angle ed; a span |ed - str| within 0.0001 of 2 pi, or larger, is the full
+//    circle.
+//  - On a pixel surface, a pixel belongs to a figure when its grey level (mean
+//    of red, green and blue, 0..255) differs from the background grey backclr
+//    by more than critical. A figure is a 4-connected set of such pixels.
 class Carvecalc {
  public:
-  // ---- Ellipse extents and points -----------------------------------------
-  // The ellipse has semi-axes aE, bE and rotation coner. conerstr and conerend
-  // are not used by the extents.
+  // Members in the order of the component's interface.
 
   // Half-extent along Y: |aE sin(coner) cos u + bE cos(coner) sin u| at the
   // extreme parameter u (pi/2 for coner 0, 0 for coner pi/2, else
@@ -63,14 +71,40 @@ class Carvecalc {
   Sptxy EPXY(double& xE, double& yE, double aE, double bE, double coner, double conerstr,
              double conerend);
 
-  // ---- Circular arcs -------------------------------------------------------
-  // An arc of the circle (X, Y, R) runs counter-clockwise from angle str to
-  // angle ed; a span |ed - str| within 0.0001 of 2 pi, or larger, is the full circle.
-
   // Bounding box of the arc: sets maxx, maxy, minx, miny. X, Y, R, str, ed are
   // only read.
   void area1(double& X, double& Y, double& R, double& str, double& ed, double& maxx,
              double& maxy, double& minx, double& miny);
+
+  // The point where the ray from the centre (A, B) at direction angle Corner
+  // meets the axis-parallel ellipse with semi-axes C (along X) and D. Unlike a
+  // parameter, Corner is the true angle of the point seen from the centre.
+  polyfunction Ellpisexy1(double& A, double& B, double& C, double& D, double& Corner);
+
+  // The point of the ellipse centred at (Ex, EY) with semi-axes Ea, Eb and
+  // rotation Ec at the parameter Estr (the formula of EPXY).
+  polyfunction EllipseFS(double Ex, double& EY, double Ea, double Eb, double Ec, double Estr);
+
+  // The direction angle, in [0, 2 pi), of (X1, Y1) seen from (x0, y0); 0 when
+  // the two points coincide.
+  double Corner(float x0, float y0, float X1, float Y1);
+
+  // True when the start point (angle str) or the end point (angle ed) of an
+  // arc of the circle (X, Y, R) lies strictly inside xs < x < xl, ys < y < yl.
+  bool cirl(double X, double Y, double R, double& str, double& ed, float& xs, float& xl,
+            float& ys, float& yl);
+
+  // The X values (Ex1 <= Ex2) where the row at height Y meets the ellipse
+  // centred at (Ex, EY) with semi-axes Ea, Eb and rotation Ecta. (handX,
+  // handY) is the origin of the caller's frame: Y is taken relative to handY
+  // and the results are returned relative to handX; pass 0, 0 for absolute
+  // values. A row that misses the ellipse gives NaN in both fields.
+  twopoint Ellipsex(double handX, double handY, double Ea, double Eb, double Ecta, double Ex,
+                    double EY, double Y);
+
+  // The offset from the centre of one focus of the ellipse with semi-axes A,
+  // B and rotation cta; Foci chooses which (see Foci()).
+  polyfunction Ellipsefocus(double A, double B, double cta);
 
   // Normalises the arc (str into [0, 2 pi), ed into (str, str + 2 pi]), sets
   // its end points (strx, stry) at str and (endx, endy) at ed, both multiplied
@@ -101,37 +135,10 @@ class Carvecalc {
   bool areaEP_Y_N(double X, double Y, double k0, double ky, double cxmin, double cynin,
                   std::string& stri, double endx);
 
-  // The direction angle, in [0, 2 pi), of (X1, Y1) seen from (x0, y0); 0 when
-  // the two points coincide.
-  double Corner(float x0, float y0, float X1, float Y1);
-
-  // True when the start point (angle str) or the end point (angle ed) of an
-  // arc of the circle (X, Y, R) lies strictly inside xs < x < xl, ys < y < yl.
-  bool cirl(double X, double Y, double R, double& str, double& ed, float& xs, float& xl,
-            float& ys, float& yl);
-
-  // ---- Ellipse helpers ------------------------------------------------------
-
-  // The point where the ray from the centre (A, B) at direction angle Corner
-  // meets the axis-parallel ellipse with semi-axes C (along X) and D. Unlike a
-  // parameter, Corner is the true angle of the point seen from the centre.
-  polyfunction Ellpisexy1(double& A, double& B, double& C, double& D, double& Corner);
-
-  // The point of the ellipse centred at (Ex, EY) with semi-axes Ea, Eb and
-  // rotation Ec at the parameter Estr (the formula of EPXY).
-  polyfunction EllipseFS(double Ex, double& EY, double Ea, double Eb, double Ec, double Estr);
-
-  // The X values (Ex1 <= Ex2) where the row at height Y meets the ellipse
-  // centred at (Ex, EY) with semi-axes Ea, Eb and rotation Ecta. (handX,
-  // handY) is the origin of the caller's frame: Y is taken relative to handY
-  // and the results are returned relative to handX; pass 0, 0 for absolute
-  // values. A row that misses the ellipse gives NaN in both fields.
-  twopoint Ellipsex(double handX, double handY, double Ea, double Eb, double Ecta, double Ex,
-                    double EY, double Y);
-
-  // The offset from the centre of one focus of the ellipse with semi-axes A,
-  // B and rotation cta; Foci chooses which (see Foci()).
-  polyfunction Ellipsefocus(double A, double B, double cta);
+  // Converts the Tajima DST file srename into the text file dstname (layout in
+  // dst_converter.h): the stitch count and header extents in millimetres, then
+  // per stitch record the running position in millimetres, "Jmp" or "Clr".
+  void openDST(std::string& srename, std::string& dstname);
 
   // Resets Ellipsepoly to the outline from parameter Estr to Eend: the start
   // point at index 0, then one point per step stepE of a For loop from Estr to
@@ -148,8 +155,6 @@ class Carvecalc {
   void drawEllipse(double Ex, double EY, double Ea, double Eb, double Ec, double Estr,
                    double Eend, PixelSurface& pic);
 
-  // ---- Scan conversion -----------------------------------------------------
-
   // Converts the entities selected by carveobject into scan rows.
   //
   // carvedata is reset to carvedataID + 1 empty rows; row r lies at height
@@ -159,7 +164,7 @@ class Carvecalc {
   // index N((10^bitcount * n * space - ymin) / (space * 10^bitcount)) (nearest,
   // halves to even). A crossing outside 0 .. carvedataID is a bound fault and
   // ends the call (SubscriptOutOfRange), keeping the rows stored so far: size
-  // the rows to the drawing, for example with CarveRowRange (carve_output.h).
+  // the rows to the drawing, for example with CarveRowRange (carve_setup.h).
   //
   // The lists carveline, carvepoly, carvecircle and carveellipse are walked in
   // that order; each holds indices into LinePoint, polydata, VBRCircle and
@@ -193,11 +198,6 @@ class Carvecalc {
                    std::vector<polygonside>& polydata, std::vector<VBCircle>& VBRCircle,
                    std::vector<VBEllipse>& VBREllipse);
 
-  // ---- Pixel surface figures -------------------------------------------------
-  // A pixel belongs to a figure when its grey level (mean of red, green and
-  // blue, 0..255) differs from the background grey backclr by more than
-  // critical. A figure is a 4-connected set of such pixels.
-
   // Searches the surface row by row, starting at pixel (position0.x0,
   // position0.y0), for the next figure; fills it with the background grey and
   // stores its start pixel, extreme pixels and grey in position3. False when
@@ -215,8 +215,6 @@ class Carvecalc {
   // major axis, any other value (1 by default) the one on the positive side.
   int32_t Foci() const { return foci_; }
   void Foci(int32_t value) { foci_ = value; }
-
-  // ---- Files ---------------------------------------------------------------
 
   // Reads a DXF file and appends its entities: LINE to wjLinePoint,
   // LWPOLYLINE, 2D/3D POLYLINE and SPLINE to wjPolyLine, CIRCLE and ARC to
@@ -244,13 +242,6 @@ class Carvecalc {
   // units become millimetres by dividing by 39.9999. Other lines are skipped.
   void Openplt(const std::string& filename, std::vector<polygonside>& wjPolyLine,
                std::vector<train>& wjtrain);
-
-  // Converts the Tajima DST file srename into the text file dstname (layout in
-  // dst_converter.h): the stitch count and header extents in millimetres, then
-  // per stitch record the running position in millimetres, "Jmp" or "Clr".
-  void openDST(std::string& srename, std::string& dstname);
-
-  // ---- Status ----------------------------------------------------------------
 
   // The outcome of the last method call (see "Errors" above).
   const CarveStatus& LastError() const { return status_; }

@@ -43,7 +43,8 @@ std::vector<polyfunction> ArcPoints(const PictureFrame& f, double x, double y, d
   try {
     if (IsFullTurn(start, end)) end = start + 2 * M_PI;
     else NormaliseArc(start, end);
-    SampleEllipse(x, y, a, b, c, start, end, step, points);
+    int32_t last = 0;
+    SampleEllipse(x, y, a, b, c, start, end, step, points, last);
   } catch (const CarveFault&) {
     points.clear();  // a figure too odd to sample is left out of the picture
   }

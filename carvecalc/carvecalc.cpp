@@ -158,7 +158,7 @@ void Carvecalc::Ellipseline(double Ex, double EY, double Ea, double Eb, double E
                             int32_t& EllipsepolyID) {
   Guard("Ellipseline", 0, [&] {
     EllipsepolyID = 0;
-    EllipsepolyID = SampleEllipse(Ex, EY, Ea, Eb, Ec, Estr, Eend, stepE, Ellipsepoly);
+    SampleEllipse(Ex, EY, Ea, Eb, Ec, Estr, Eend, stepE, Ellipsepoly, EllipsepolyID);
     return 0;
   });
 }
@@ -171,7 +171,8 @@ void Carvecalc::drawEllipse(double Ex, double EY, double Ea, double Eb, double E
     const double step = std::min(2 * M_PI / 16, 2.0 / std::max(radius, 1.0));
     const double dir = Eend >= Estr ? step : -step;
     std::vector<polyfunction> points;
-    SampleEllipse(Ex, EY, Ea, Eb, Ec, Estr, Eend, dir, points);
+    int32_t last = 0;
+    SampleEllipse(Ex, EY, Ea, Eb, Ec, Estr, Eend, dir, points, last);
     for (size_t k = 1; k < points.size(); ++k)
       DrawSegment(pic, points[k - 1].X, points[k - 1].Y, points[k].X, points[k].Y);
     return 0;

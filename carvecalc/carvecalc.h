@@ -116,7 +116,8 @@ class Carvecalc {
 
   // True when the point (X1, Y1) of the circle centred at (X, Y) lies on the
   // drawn part of the arc from (strx, stry) counter-clockwise to (endx, endy),
-  // ends included; stri is the sweep class from area ("F" is always True).
+  // ends included; stri is the sweep class from area ("F" is always True,
+  // any text other than "F" and "S" counts as "L").
   bool areaY_N(double& X1, double& Y1, double X, double Y, const std::string& stri,
                double& strx, double& stry, double& endx, double& endy);
 
@@ -143,8 +144,8 @@ class Carvecalc {
   // Resets Ellipsepoly to the outline from parameter Estr to Eend: the start
   // point at index 0, then one point per step stepE of a For loop from Estr to
   // Eend (the parameter accumulates stepE), then the end point; EllipsepolyID
-  // ends as the last index. Estr = Eend gives three points. stepE 0, NaN, or a
-  // step that would give more than ten million points is an error.
+  // ends as the last index. Estr = Eend gives three points. stepE 0 or NaN is an
+  // InvalidCall, a step that would give more than ten million points OutOfMemory.
   void Ellipseline(double Ex, double EY, double Ea, double Eb, double Ec, double Estr,
                    double Eend, double stepE, std::vector<polyfunction>& Ellipsepoly,
                    int32_t& EllipsepolyID);
@@ -235,7 +236,7 @@ class Carvecalc {
 
   // Reads a PLT file written one command per line and appends its polylines to
   // wjPolyLine and wjtrain. "SPn" chooses pen n (its first digit); "PUx y"
-  // starts a polyline on layer pen - 1 (0 without a pen); "PDx y" adds a
+  // starts a polyline on layer pen - 1 (0 without a pen or for pen 0); "PDx y" adds a
   // vertex; "LT" ends the polyline (polycount, closed when its first and last
   // vertex are equal), as do the next PU and the end of the file. X and Y are
   // split at the first space (or comma); a trailing ";" is dropped. Plotter

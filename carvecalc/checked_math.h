@@ -30,8 +30,8 @@ inline double Finite(double v) {
   return v;
 }
 
-// Conversion to a 32-bit integer by truncation-free rounding of an already
-// whole value; out of range or not finite is an overflow.
+// Conversion to the nearest 32-bit integer, halves to even; out of range or
+// not finite is an overflow.
 inline int32_t ToInt32(double v) {
   if (!std::isfinite(v) || v < -2147483648.0 || v > 2147483647.0)
     throw CarveFault(CarveError::Overflow, "overflow");

@@ -32,21 +32,27 @@ double EllipseHalfHeight(double c, double a, double b) {
   return Finite(std::abs(a * std::sin(c) * std::cos(u) + b * std::cos(c) * std::sin(u)));
 }
 
-int32_t SampleEllipse(double ex, double ey, double a, double b, double c, double tStart,
-                      double tEnd, double step, std::vector<polyfunction>& points) {
-  points.assign(1, EllipsePoint(ex, ey, a, b, c, tStart));
-  if (std::isnan(step) || std::isnan(tStart) || std::isnan(tEnd))
-    throw CarveFault(CarveError::InvalidCall, "not a number");
-  const bool runs = step > 0 ? tStart <= tEnd : step < 0 ? tStart >= tEnd : true;
-  if (runs && (step == 0 || std::abs((tEnd - tStart) / step) > kMaxEllipsePoints))
+void SampleEllipse(double ex, double ey, double a, double b, double c, double tStart,
+                   double tEnd, double step, std::vector<polyfunction>& points,
+                   int32_t& lastIndex) {
+  auto store = [&](double t) {
+    const polyfunction p = EllipsePoint(ex, ey, a, b, c, t);
+    points.push_back(p);
+    lastIndex = static_cast<int32_t>(points.size() - 1);
+  };
+  points.clear();
+  store(tStart);
+  if (std::isnan(step) || std::isnan(tEnd) || step == 0)
+    throw CarveFault(CarveError::InvalidCall, "the step must be a non-zero number");
+  const bool runs = step > 0 ? tStart <= tEnd : tStart >= tEnd;
+  if (runs && std::abs((tEnd - tStart) / step) > kMaxEllipsePoints)
     throw CarveFault(CarveError::OutOfMemory, "too many ellipse points for this step");
   // Accumulate like a BASIC For loop so the sampled parameters match it.
   for (double t = tStart; step > 0 ? t <= tEnd : t >= tEnd; t += step) {
-    points.push_back(EllipsePoint(ex, ey, a, b, c, t));
+    store(t);
     if (t + step == t) throw CarveFault(CarveError::InvalidCall, "step lost in the parameter's rounding");
   }
-  points.push_back(EllipsePoint(ex, ey, a, b, c, tEnd));
-  return static_cast<int32_t>(points.size() - 1);
+  store(tEnd);
 }
 
 polyfunction FocusOffset(double a, double b, double c) {

@@ -16,9 +16,11 @@ double EllipseHalfWidth(double c, double a, double b);
 double EllipseHalfHeight(double c, double a, double b);
 
 // Resets points to the sampled outline from tStart to tEnd: the start point, one
-// point per step of a BASIC For loop, and the end point. Returns the last index.
-int32_t SampleEllipse(double ex, double ey, double a, double b, double c, double tStart,
-                      double tEnd, double step, std::vector<polyfunction>& points);
+// point per step of a BASIC For loop, and the end point. lastIndex follows the
+// last point stored, so it stays true when a fault ends the sampling.
+void SampleEllipse(double ex, double ey, double a, double b, double c, double tStart,
+                   double tEnd, double step, std::vector<polyfunction>& points,
+                   int32_t& lastIndex);
 
 // The offset from the centre of the focus on the positive side of the major axis
 // (negate it for the other focus).

@@ -1,13 +1,12 @@
 #include "carvecalc/pixel_surface.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace carvecalc {
 
 MemorySurface::MemorySurface(int32_t width, int32_t height, uint32_t background)
     : width_(std::max(0, width)), height_(std::max(0, height)) {
-  if (static_cast<int64_t>(width_) * height_ > 400'000'000) throw std::length_error("surface too large");
+  if (static_cast<int64_t>(width_) * height_ > kMaxPixels) width_ = height_ = 0;
   pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), background & 0xFFFFFF);
 }
 

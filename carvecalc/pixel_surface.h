@@ -25,7 +25,9 @@ class PixelSurface {
 // A surface held in memory, for tests and for callers without a screen.
 class MemorySurface : public PixelSurface {
  public:
-  // Width and height below 0 count as 0.
+  static constexpr int64_t kMaxPixels = 400'000'000;
+  // Width and height below 0 count as 0; a surface of more than kMaxPixels
+  // pixels cannot be held and comes out 0 x 0.
   MemorySurface(int32_t width, int32_t height, uint32_t background = 0xFFFFFF);
 
   int32_t Width() const override { return width_; }

@@ -161,7 +161,7 @@ void ScanEllipse(RowGrid& grid, const VBEllipse& ellipse) {
   double start = Finite(ellipse.StartE), end = Finite(ellipse.EndE);
   if (a == 0 || b == 0) return;  // a collapsed ellipse encloses nothing
   // Bring negative semi-axes to the counter-clockwise form the row rule assumes.
-  if (a < 0) a = -a, start = kPi - start, end = kPi - end, std::swap(start, end);
+  if (a < 0) a = -a, start = M_PI - start, end = M_PI - end, std::swap(start, end);
   if (b < 0) b = -b, start = -start, end = -end, std::swap(start, end);
   if (ellipse.Veer) std::swap(start, end);
   const polyfunction centre{Finite(ellipse.xE), Finite(ellipse.yE)};

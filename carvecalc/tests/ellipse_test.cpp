@@ -81,8 +81,11 @@ TEST(Ellipseline, StepsLikeAForLoopAndEndsOnTheEndPoint) {
   calc.Ellipseline(0, 0, 1, 1, 0, 1, 0, 0.25, pts, id);
   EXPECT_EQ(id, 1) << "a loop that does not run leaves start and end";
   calc.Ellipseline(0, 0, 1, 1, 0, 0, 1, 0, pts, id);
-  EXPECT_EQ(calc.LastError().code, CarveError::OutOfMemory) << "a zero step never ends";
+  EXPECT_EQ(calc.LastError().code, CarveError::InvalidCall) << "a zero step never ends";
   EXPECT_EQ(pts.size(), 1u) << "the start point stored before the fault stays";
+  EXPECT_EQ(id, 0);
+  calc.Ellipseline(0, 0, 1, 1, 0, 0, 1e9, 1e-3, pts, id);
+  EXPECT_EQ(calc.LastError().code, CarveError::OutOfMemory);
 }
 
 TEST(Ellipsex, CrossingsLieOnTheRotatedEllipse) {

@@ -255,30 +255,64 @@ TEST(OptioncarveEllipse, FullEllipseMatchesTheExactCrossings) {
   EXPECT_GT(rows, 10);
 }
 
+// The reference for an elliptic arc: the crossings of the full ellipse (from
+// its equation) whose parameter lies strictly inside the drawn range.
 TEST(OptioncarveEllipse, ArcKeepsOnlyCrossingsOnItsDrawnPart) {
-  Scan s;
-  s.space = 0.5f;
-  VBEllipse e;
-  e.aE = 8, e.bE = 3, e.conerE = 0.3, e.StartE = 0.5, e.EndE = 2.8;
-  s.ellipses = {e};
-  s.group.carveellipse = ",0,";
-  s.Run();
-  ASSERT_TRUE(s.calc.LastError().Ok());
-  for (int n = -19; n <= 20; ++n) {
-    for (double x : s.Row(n)) {
-      // Back to the parameter of the crossing: it must lie inside the arc.
-      const double u = x * std::cos(0.3) + n * 0.5 * std::sin(0.3);
-      const double v = -x * std::sin(0.3) + n * 0.5 * std::cos(0.3);
-      const double t = std::atan2(v / 3, u / 8);
-      EXPECT_GE(t, 0.5 - 1e-9);
-      EXPECT_LE(t, 2.8 + 1e-9);
+  const double a = 8, b = 3, c = 0.3;
+  const double arcs[][2] = {{0.5, 2.8}, {2.8, 0.5}, {-2.0, 1.0}, {4.0, 6.0}};
+  for (const auto& arc : arcs) {
+    Scan s;
+    s.space = 0.5f;
+    VBEllipse e;
+    e.aE = a, e.bE = b, e.conerE = c, e.StartE = arc[0], e.EndE = arc[1];
+    s.ellipses = {e};
+    s.group.carveellipse = ",0,";
+    s.Run();
+    ASSERT_TRUE(s.calc.LastError().Ok());
+    const double span = std::fmod(std::fmod(arc[1] - arc[0], 2 * M_PI) + 2 * M_PI, 2 * M_PI);
+    for (int n = -19; n <= 20; ++n) {
+      const double y = n * 0.5;
+      std::vector<double> expected;
+      twopoint xs = s.calc.Ellipsex(0, 0, a, b, c, 0, 0, y);
+      if (!std::isnan(xs.Ex1)) {
+        for (double x : {xs.Ex1, xs.Ex2}) {
+          // Back to the parameter of the crossing in the ellipse's own frame.
+          const double u = x * std::cos(c) + y * std::sin(c);
+          const double v = -x * std::sin(c) + y * std::cos(c);
+          const double t = std::atan2(v / b, u / a);
+          const double d = std::fmod(std::fmod(t - arc[0], 2 * M_PI) + 2 * M_PI, 2 * M_PI);
+          if (d > 1e-9 && d < span - 1e-9) expected.push_back(x);
+        }
+      }
+      std::sort(expected.begin(), expected.end());
+      const auto got = s.Row(n);
+      ASSERT_EQ(got.size(), expected.size()) << arc[0] << ".." << arc[1] << " row " << n;
+      for (size_t k = 0; k < got.size(); ++k) EXPECT_NEAR(got[k], expected[k], 1e-9);
     }
   }
-  // Samples of the arc tell how many rows it must cross: one crossing per row
-  // between the end points' heights on a piece that only climbs or descends.
-  int total = 0;
-  for (int n = -19; n <= 20; ++n) total += static_cast<int>(s.Row(n).size());
-  EXPECT_GT(total, 6);
+}
+
+TEST(OptioncarveEllipse, ClockwiseAndNegativeAxesMeanTheSameArcs) {
+  auto rowsOf = [](double a, double b, double from, double to, bool veer) {
+    Scan s;
+    s.space = 0.5f;
+    VBEllipse e;
+    e.aE = a, e.bE = b, e.conerE = 0.4, e.StartE = from, e.EndE = to, e.Veer = veer;
+    s.ellipses = {e};
+    s.group.carveellipse = ",0,";
+    s.Run();
+    EXPECT_TRUE(s.calc.LastError().Ok());
+    std::vector<std::vector<double>> rows;
+    for (int n = -19; n <= 20; ++n) rows.push_back(s.Row(n));
+    return rows;
+  };
+  const auto plain = rowsOf(7, 3, M_PI - 2.5, M_PI - 0.5, false);
+  const auto mirrored = rowsOf(-7, 3, 0.5, 2.5, false);  // P(-a, b, t) = P(a, b, pi - t)
+  for (size_t r = 0; r < plain.size(); ++r) {
+    ASSERT_EQ(mirrored[r].size(), plain[r].size()) << r;
+    for (size_t k = 0; k < plain[r].size(); ++k) EXPECT_NEAR(mirrored[r][k], plain[r][k], 1e-9);
+  }
+  EXPECT_EQ(rowsOf(7, 3, 2.5, 0.5, true), rowsOf(7, 3, 0.5, 2.5, false));
 }
 
 }  // namespace

@@ -55,13 +55,14 @@ class Carvecalc {
   // Members in the order of the component's interface.
 
   // Half-extent along Y: |aE sin(coner) cos u + bE cos(coner) sin u| at the
-  // extreme parameter u (pi/2 for coner 0, 0 for coner pi/2, else
-  // atan(bE / aE / tan(coner))). aE = 0 is a division by zero.
+  // extreme parameter u (pi/2 for coner 0, 0 for coner exactly
+  // 1.570796326794895, else atan(bE / aE / tan(coner))). aE = 0 is a
+  // division by zero.
   double ymaxE(double coner, double conerstr, double conerend, double aE, double bE);
 
   // Half-extent along X: |aE cos(coner) cos u - bE sin(coner) sin u| at the
-  // extreme parameter u (0 for coner 0, pi/2 for coner pi/2, else
-  // -atan(tan(coner) bE / aE)).
+  // extreme parameter u (0 for coner 0, 1.570796326794895 for coner exactly
+  // that value, else -atan(tan(coner) bE / aE)).
   double xmaxE(double coner, double conerstr, double conerend, double aE, double bE);
 
   // The points of the ellipse centred at (xE, yE) at the parameters conerstr
@@ -188,6 +189,9 @@ class Carvecalc {
   //    from there. Circles run counter-clockwise from Start to End (clockwise
   //    when Veer), ellipses the same in parameter; an angle span within
   //    0.0001 of 2 pi, or larger, is a full figure.
+  // A polygon is the sides between its consecutive vertices 0 .. polycount - 1
+  // (a polycount beyond polyside is a bound fault). Circles with R <= 0 and
+  // ellipses with a zero semi-axis enclose nothing and add nothing.
   // Heights within rounding noise (1e-9 of a row) of a whole row count as on it.
   // X values are stored per row in the order produced: sort them before
   // pairing them into burn segments (even-odd). carveXCount is the number of

@@ -61,13 +61,13 @@ TEST(OptioncarveLine, HorizontalLineAddsNothing) {
 
 TEST(OptioncarveLine, RowsOnBoundariesCrossOncePerSpannedRow) {
   Scan s;
-  s.lines = {Line(0, 2, 4, 6), Line(10, 6, 10, 10)};  // meet no row twice at the shared Y 6
+  s.lines = {Line(0, 2, 4, 6), Line(4, 6, 4, 10)};  // joined at (4, 6), on row 6
   s.group.carveline = ",0,1,";
   s.Run();
   for (int n = 2; n < 10; ++n) ASSERT_EQ(s.Row(n).size(), 1u) << n;
   EXPECT_EQ(s.Row(2), std::vector<double>{0});  // lower end point: crosses
   EXPECT_EQ(s.Row(5), std::vector<double>{3});
-  EXPECT_EQ(s.Row(6), std::vector<double>{10});  // upper end of the first line: no crossing
+  EXPECT_EQ(s.Row(6), std::vector<double>{4});  // the joint: once, from the second line
   EXPECT_TRUE(s.Row(10).empty());
   EXPECT_TRUE(s.Row(1).empty());
   EXPECT_EQ(s.Total(), 8);

@@ -51,6 +51,10 @@ TEST(ReaderFiles, MissingFilesAreReportedAndLeaveOutputsAlone) {
   std::string src = "/nonexistent/x.dst", dst = "/nonexistent/x.txt";
   calc.openDST(src, dst);
   EXPECT_EQ(calc.LastError().code, CarveError::FileNotFound);
+  TempFiles files;
+  src = files.Write("a.dst", "ST:0");
+  calc.openDST(src, dst);
+  EXPECT_EQ(calc.LastError().code, CarveError::FileAccess);
 }
 
 std::string Dxf(std::initializer_list<std::pair<int, std::string>> pairs) {

@@ -19,6 +19,8 @@ namespace pathcore {
 
 class Canvas;
 class CTree;
+struct CanvasPen;
+struct ViewMapping;
 
 class CPathObj {
  public:
@@ -139,6 +141,14 @@ class CPathObj {
   // Rebuilds the object list in the order of OrderList (backwards when Reverse),
   // raising Jd with the given step after each object.
   void RebuildInOrder(bool Reverse, ProgressStep step);
+  // Drawing steps of Draw.
+  void DrawObject(Canvas& hdc, const ViewMapping& view, int32_t k, const std::vector<CanvasPen>& layerPens,
+                  const CanvasPen& selectedPen, const CanvasPen& currentPen);
+  void DrawDirectionArrow(Canvas& hdc, const ViewMapping& view, int32_t first, int32_t last);
+  void DrawStoredOutlines(Canvas& hdc, const ViewMapping& view, int32_t key);
+  void DrawStoredBitmaps(Canvas& hdc, const ViewMapping& view, int32_t k);
+  void DrawMoves(Canvas& hdc, const ViewMapping& view, const CanvasPen& pen, double left, double right, double top,
+                 double bottom);
   // The integer copy of every point on the nesting grid.
   void BuildRgnGrid();
 

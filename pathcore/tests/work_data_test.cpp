@@ -146,7 +146,9 @@ TEST_F(WorkDataTest, ScanLayerEngravesARectangleBackAndForth) {
     ASSERT_EQ(lines[i].Count, 2) << i;
     const auto expected = i % 2 == 1 ? std::pair(0, 1000) : std::pair(997, -3);
     EXPECT_EQ(std::pair(lines[i].X[1], lines[i].X[2]), expected) << i;
-    if (i + 1 < lines.size()) EXPECT_EQ(lines[i].Xz, lines[i + 1].Xs) << i;
+    if (i + 1 < lines.size()) {
+      EXPECT_EQ(lines[i].Xz, lines[i + 1].Xs) << i;
+    }
   }
   EXPECT_EQ(lines[1].Xs, -5);
   EXPECT_EQ(lines[1].Xz, 1005);

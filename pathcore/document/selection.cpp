@@ -45,11 +45,6 @@ int32_t HighestSelected(const PathStore& s) {
 
 }  // namespace
 
-void CPathObj::CancelSel() {
-  for (int32_t k = 1; k <= S.ObjN; ++k) S.ObjSel[k] = kUnselected;
-  S.SelCount = 0;
-}
-
 void CPathObj::SelAll() {
   for (int32_t k = 1; k <= S.ObjN; ++k) S.ObjSel[k] = kSelected;
   if (S.ObjN > 0) S.ObjSel[S.ObjN] = kCurrent;

@@ -1,7 +1,6 @@
-// Hb: selected cut paths absorb the selected objects on their layer whose
-// start or end touches their end, chain by chain.
+#include "pathcore/document/join_paths.h"
+
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "pathcore/document/path_obj.h"
@@ -9,22 +8,9 @@
 namespace pathcore {
 namespace {
 
-bool BoxesWithin(const PathStore& s, int32_t i, int32_t j, double eqs) {
-  return s.ObjXmin[i] - s.ObjXmax[j] <= eqs && s.ObjYmin[i] - s.ObjYmax[j] <= eqs &&
-         s.ObjXmin[j] - s.ObjXmax[i] <= eqs && s.ObjYmin[j] - s.ObjYmax[i] <= eqs;
-}
-
-bool Touches(float x, float y, float ex, float ey, double eqs) {
-  return std::fabs(x - ex) < eqs && std::fabs(y - ey) < eqs;
-}
-
-enum class Join { None, AsIs, Reversed };
-
-Join JoinOf(const PathStore& s, int32_t i, int32_t j, double eqs) {
-  if (j == i || s.ObjSel[j] <= 0 || s.ObjLayer[j] != s.ObjLayer[i] || !BoxesWithin(s, i, j, eqs)) return Join::None;
-  if (Touches(s.ObjSx[j], s.ObjSy[j], s.ObjEx[i], s.ObjEy[i], eqs)) return Join::AsIs;
-  if (Touches(s.ObjEx[j], s.ObjEy[j], s.ObjEx[i], s.ObjEy[i], eqs)) return Join::Reversed;
-  return Join::None;
+Join PartnerOf(const PathStore& s, int32_t i, int32_t j, double eqs) {
+  if (j == i || s.ObjSel[j] <= 0 || s.ObjLayer[j] != s.ObjLayer[i]) return Join::None;
+  return JoinOf(EndsOf(s, i), EndsOf(s, j), eqs);
 }
 
 // Replaces i and j by i's points followed by j's without its first; returns
@@ -51,7 +37,7 @@ int32_t Append(PathStore& s, int32_t i, int32_t j) {
 // each join; returns i's position afterwards.
 int32_t JoinChainAt(PathStore& s, int32_t i, double Eqs) {
   for (int32_t j = 1; j <= s.ObjN; ++j) {
-    const Join join = JoinOf(s, i, j, Eqs);
+    const Join join = PartnerOf(s, i, j, Eqs);
     if (join == Join::None) continue;
     if (join == Join::Reversed) s.ReversePath(j);
     i = Append(s, i, j);
@@ -62,13 +48,17 @@ int32_t JoinChainAt(PathStore& s, int32_t i, double Eqs) {
 
 }  // namespace
 
+void JoinPathsByScan(PathStore& s, double Eqs, const JoinProgress& progress) {
+  for (int32_t i = 1; i <= s.ObjN; ++i) {
+    if (s.ObjSel[i] > 0 && s.ObjType[i] == kCutPath) i = JoinChainAt(s, i, Eqs);
+    progress(s.ObjN, i);
+  }
+}
+
 void CPathObj::Hb(double Eqs) {
   if (S.ObjN <= 1) return;
   RaiseJd(100, 0, ProgressStep::Merge);
-  for (int32_t i = 1; i <= S.ObjN; ++i) {
-    if (S.ObjSel[i] > 0 && S.ObjType[i] == kCutPath) i = JoinChainAt(S, i, Eqs);
-    RaiseJd(S.ObjN, i, ProgressStep::Merge);
-  }
+  JoinPathsByGrid(S, Eqs, [this](int32_t All, int32_t Dq) { RaiseJd(All, Dq, ProgressStep::Merge); });
   S.ZL();
   RaiseFinish();
 }

@@ -192,6 +192,21 @@ void ExpectConsistent(const pathcore::PathStore& s) {
   ASSERT_GE(s.KeyUsed.size(), static_cast<size_t>(s.KeyN) + 1);
 }
 
+void EditEverything(pathcore::CPathObj& doc) {
+  doc.SelAll();
+  doc.DaSan();
+  doc.Hb(0.5);
+  doc.SmoothObj();
+  doc.SetFb();
+  doc.SetDkObj();
+  doc.SelAll();
+  doc.SetUnDkObj();
+  auto image = ImageOf(doc);
+  ASSERT_EQ(doc.SetBin(image, 0), 0);
+  doc.SelInv();
+  doc.DelObj();
+}
+
 TEST_F(DocumentImageTest, RandomByteFlipsNeverHalfLoadADocument) {
   pathcore::CPathObj source;
   FillDocument(source);
@@ -205,8 +220,11 @@ TEST_F(DocumentImageTest, RandomByteFlipsNeverHalfLoadADocument) {
     auto bent = image;
     const int flips = 1 + static_cast<int>(random() % 3);
     for (int f = 0; f < flips; ++f) {
-      // Aim most flips at the fields around the object and bitmap tables.
-      const size_t at = random() % 2 ? random() % 16 : 8008 + random() % (image.size() - 8008);
+      // Aim the flips at the counts, the used points and the tables behind the points.
+      const size_t region = random() % 4;
+      const size_t at = region == 0   ? random() % 16
+                        : region == 1 ? 16 + random() % 64
+                                      : 8008 + random() % (image.size() - 8008);
       bent[at] ^= static_cast<uint8_t>(1u << (random() % 8));
     }
     if (doc.SetBin(bent, 0) == -1) {
@@ -214,8 +232,7 @@ TEST_F(DocumentImageTest, RandomByteFlipsNeverHalfLoadADocument) {
       ASSERT_EQ(ImageOf(doc), before) << trial;
     } else {
       ExpectConsistent(StoreOf(doc));
-      doc.SelAll();
-      doc.DelObj();  // operations still work on whatever was accepted
+      EditEverything(doc);  // whatever was accepted must survive every edit
       before = ImageOf(doc);
     }
   }

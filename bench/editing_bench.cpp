@@ -1,6 +1,6 @@
 // Throughput of the editing and undo operations on large documents: a
 // snapshot of a million points, deleting every second object, and joining
-// long chains of touching segments by the grid and by the original scan.
+// long chains of touching segments by the grid and by the plain scan.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -59,7 +59,7 @@ void BM_DelObjEverySecondObject(benchmark::State& state) {
 }
 BENCHMARK(BM_DelObjEverySecondObject)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
-// range(0): segments; range(1): 1 to add them shuffled; range(2): 1 for the original scan.
+// range(0): segments; range(1): 1 to add them shuffled; range(2): 1 for the plain scan.
 void BM_JoinTouchingSegments(benchmark::State& state) {
   UseTempAppPath();
   const auto count = static_cast<int32_t>(state.range(0));

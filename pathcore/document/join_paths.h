@@ -16,7 +16,7 @@ namespace pathcore {
 // Called after each object i is done: All objects now, i's position Dq.
 using JoinProgress = std::function<void(int32_t All, int32_t Dq)>;
 
-// The joining as first written: after every join the partner scan restarts
+// The joining in its plain form: after every join the partner scan restarts
 // at the top of the list, and every join moves the rest of the document.
 // Quadratic on long chains; kept as the reference the fast form must match.
 void JoinPathsByScan(PathStore& s, double Eqs, const JoinProgress& progress);

@@ -220,7 +220,7 @@ class GridJoin {
 
   PathStore& s_;
   double eqs_;
-  std::vector<uint8_t> alive_;   // 1..ObjN of the original list
+  std::vector<uint8_t> alive_;   // 1..ObjN of the list before joining
   std::vector<int32_t> joined_;  // index into paths_, or -1
   std::vector<JoinedPath> paths_;
   EndGrid grid_;

@@ -64,8 +64,11 @@ class CPathObj {
   int16_t DocBak();
   int16_t SetBin(std::vector<uint8_t>& Dat, int32_t DatSize);
   void GetBin(std::vector<uint8_t>& Dat, int32_t& DatSize);
-  void SaveToDat(const std::string& FileName);
-  void OpenToDat(const std::string& FileName);
+  // The point list text form. Both return 0, or -1 when the file cannot be
+  // written or read (a failed save leaves an existing file as it was) and, for
+  // OpenToDat, when it holds no complete number pair (nothing is added then).
+  int16_t SaveToDat(const std::string& FileName);
+  int16_t OpenToDat(const std::string& FileName);
   int32_t SelP(bool C = false);
   int32_t SelN(bool C = false);
   int32_t SelCount() const { return S.SelCount; }
@@ -151,6 +154,8 @@ class CPathObj {
                  double bottom);
   // The integer copy of every point on the nesting grid.
   void BuildRgnGrid();
+  void FitSnapshotList();
+  void LoadSnapshot(int16_t index);
 
   PathStore S;
   CPathObjEvents* events_ = nullptr;

@@ -1,5 +1,6 @@
 #include "pathcore/document/work_data_request.h"
 
+#include "pathcore/document/delete_objects.h"
 #include "pathcore/document/path_obj_internals.h"
 #include "pathcore/import/knife_compensation.h"
 #include "support/round_half_even.h"
@@ -132,7 +133,7 @@ void WorkDataRequest::ScanLayer(int16_t L, int32_t& c) {
       FrameScan(frame);
       doc_.CancelSel();
       S.ObjSel[frame] = kSelected;
-      doc_.DelObj();
+      DeleteSelectedObjects(S);
     } else {
       doc_.CancelSel();
     }

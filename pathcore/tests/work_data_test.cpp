@@ -3,6 +3,7 @@
 #include <string>
 
 #include "doc_test_support.h"
+#include "pathcore/document/outline_store.h"
 
 namespace {
 
@@ -163,10 +164,15 @@ TEST_F(WorkDataTest, AFrameOfShortOutlinesOutputsNothing) {
   pathcore::CPathObj doc;
   Host host;
   doc.SetEvents(&host);
-  Add(doc, {{0, 0}, {10, 0}, {10, 5}}, 1);  // three points: no outline to scan
+  auto& s = StoreOf(doc);
+  const int32_t key = s.AllocKey();
+  const kwtest::Path1 outline({{0, 0}, {10, 0}, {10, 5}});  // three points: nothing to scan
+  pathcore::StoreOutline(s, key, outline.X, outline.Y);
+  Add(doc, {{0, 5}, {10, 5}, {10, 0}, {0, 0}, {0, 5}});
+  s.ObjType[1] = pathcore::kEngraveFrame;
+  s.ObjKey[1] = key;
   doc.ZL();
-  types_[1] = 1;
-  ByLayer(doc, 100);
+  doc.GetWorkDat(100, 100);
   EXPECT_TRUE(host.events.empty());
 }
 

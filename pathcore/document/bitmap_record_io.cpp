@@ -30,6 +30,8 @@ void WriteInfoHeader(kw::ByteWriter& out, const BitmapInfoHeader& h) {
   out.U32(h.biClrImportant);
 }
 
+}  // namespace
+
 BitmapFileHeader ReadFileHeader(kw::ByteReader& in) {
   BitmapFileHeader h;
   h.bfType = in.U16();
@@ -56,7 +58,6 @@ BitmapInfoHeader ReadInfoHeader(kw::ByteReader& in) {
   return h;
 }
 
-}  // namespace
 
 int64_t BitmapDataByteCount(const BitmapInfoHeader& info) {
   const double rowBytes = (static_cast<double>(info.biWidth) + 31.0) / 8.0;

@@ -20,6 +20,11 @@ int64_t BitmapDataByteCount(const BitmapInfoHeader& info);
 // fewer), so the reader always finds the count it computes.
 void WriteBitmapRecord(kw::ByteWriter& out, const BmpInfoRecord& record);
 
+// The 14-byte file header and the 40-byte info header as a bitmap file
+// starts; both throw kw::ReadPastEnd on a short input.
+BitmapFileHeader ReadFileHeader(kw::ByteReader& in);
+BitmapInfoHeader ReadInfoHeader(kw::ByteReader& in);
+
 // Throws kw::ReadPastEnd when the record does not fit in the rest of the input,
 // including a data-byte count that is negative or larger than what is left.
 BmpInfoRecord ReadBitmapRecord(kw::ByteReader& in);

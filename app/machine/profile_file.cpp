@@ -92,6 +92,10 @@ std::string OneLineValue(std::string_view value) {
   return out;
 }
 
+bool OnOneLine(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 std::string KeyText(std::string_view key, std::string_view value) {
   return std::string(key) + "=" + OneLineValue(value);
 }
@@ -141,14 +145,23 @@ std::optional<std::string> ProfileText::Get(std::string_view section, std::strin
   return std::nullopt;
 }
 
-void ProfileText::Set(std::string_view section, std::string_view key, std::string_view value) {
+bool WritableNames(std::string_view section, std::string_view key) {
+  section = Trim(section);
+  key = Trim(key);
+  return !section.empty() && !key.empty() && OnOneLine(section) && OnOneLine(key) &&
+         section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
+         key.front() != '[' && key.front() != ';';
+}
+
+bool ProfileText::Set(std::string_view section, std::string_view key, std::string_view value) {
+  if (!WritableNames(section, key)) return false;
   const std::string_view wantedKey = Trim(key);
   const auto header = FindSection(section);
   if (!header) {
     if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
     lines_.push_back("[" + std::string(Trim(section)) + "]");
     lines_.push_back(KeyText(wantedKey, value));
-    return;
+    return true;
   }
   const size_t end = SectionEnd(*header);
   size_t insertAt = *header + 1;
@@ -157,11 +170,12 @@ void ProfileText::Set(std::string_view section, std::string_view key, std::strin
     if (!line) continue;
     if (EqualsNoCase(line->key, wantedKey)) {
       lines_[i] = KeyText(line->key, value);  // the file's own spelling of the key stays
-      return;
+      return true;
     }
     insertAt = i + 1;
   }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), KeyText(wantedKey, value));
+  return true;
 }
 
 bool ProfileText::Save(const std::filesystem::path& file) const {
@@ -199,8 +213,7 @@ double ReadIniNumber(const std::filesystem::path& file, std::string_view section
 bool WriteIni(const std::filesystem::path& file, std::string_view section, std::string_view key,
               std::string_view value) {
   auto text = ProfileText::Load(file);
-  text.Set(section, key, value);
-  return text.Save(file);
+  return text.Set(section, key, value) && text.Save(file);
 }
 
 }  // namespace kw

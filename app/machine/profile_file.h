@@ -29,8 +29,10 @@ class ProfileText {
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
   // Replaces the key's value in place, or adds the key at the end of its
-  // section, or adds the section at the end of the text.
-  void Set(std::string_view section, std::string_view key, std::string_view value);
+  // section, or adds the section at the end of the text. False, and nothing
+  // changed, for a name that could not be read back as written (see
+  // WritableNames).
+  bool Set(std::string_view section, std::string_view key, std::string_view value);
 
   // Writes a temporary file beside the target and renames it over the target,
   // so a failed write leaves the old file as it was. False on failure.
@@ -46,6 +48,11 @@ class ProfileText {
   std::string eol_ = "\n";          // the line end the file already uses
 };
 
+// True when a section and key can be written and found again: both not
+// empty, on one line, the section without "]", the key without "=" and not
+// starting like a section or comment line.
+bool WritableNames(std::string_view section, std::string_view key);
+
 // Reads a value as text: trimmed of blanks, at most kProfileValueLimit bytes;
 // the default (trimmed the same way) when the section or key is missing.
 std::string ReadIni(const std::filesystem::path& file, std::string_view section,
@@ -55,7 +62,8 @@ std::string ReadIni(const std::filesystem::path& file, std::string_view section,
 double ReadIniNumber(const std::filesystem::path& file, std::string_view section,
                      std::string_view key, std::string_view defaultText);
 
-// Writes one value; false when the file could not be written.
+// Writes one value; false when the names are not writable or the file could
+// not be written.
 bool WriteIni(const std::filesystem::path& file, std::string_view section, std::string_view key,
               std::string_view value);
 

@@ -84,3 +84,20 @@ TEST_F(ProfileFileTest, FailedWriteReportsAndLeavesNoTemporaryFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProfileNames, NamesThatCouldNotBeFoundAgainAreRefused) {
+  kw::ProfileText text;
+  EXPECT_TRUE(text.Set(" A ", " k ", "1"));
+  EXPECT_FALSE(text.Set("A]", "k", "1"));
+  EXPECT_FALSE(text.Set("A", "k=2", "1"));
+  EXPECT_FALSE(text.Set("A", ";k", "1"));
+  EXPECT_FALSE(text.Set("A", "[k", "1"));
+  EXPECT_FALSE(text.Set("A\nB", "k", "1"));
+  EXPECT_FALSE(text.Set("", "k", "1"));
+  EXPECT_FALSE(text.Set("A", "  ", "1"));
+  EXPECT_EQ(text.Lines(), (std::vector<std::string>{"[A]", "k=1"}));
+}
+
+}  // namespace

@@ -1,5 +1,8 @@
 #include "app/machine/settings_file.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "app/machine/profile_file.h"
 #include "pathcore/document/app_path.h"
 
@@ -28,6 +31,25 @@ void CheckRecentFileCount(MachineSettings& s, std::vector<std::string>& problems
   problems.push_back("Kerfwright/Mrui: \"" + std::to_string(s.Mrui) +
                      "\" is negative; default 0 kept");
   s.Mrui = 0;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// The type check of a key of the tables; any value passes for another key
+// (the recent-file names are text, so they need none).
+std::optional<std::string> CheckType(std::string_view section, std::string_view key, std::string_view value) {
+  MachineSettings scratch;
+  for (const auto& e : SettingEntries(scratch)) {
+    if (SameName(e.section, section) && SameName(e.key, key)) {
+      if (auto error = AssignSetting(e.value, value)) return std::string(e.section) + "/" + e.key + ": " + *error;
+      return std::nullopt;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -65,6 +87,20 @@ std::vector<std::string> LoadSettings() {
 }
 
 bool SaveSettings() { return SaveSettings(SettingsFile(), Settings()); }
+
+std::optional<std::string> WriteSettingAssignment(const std::filesystem::path& file,
+                                                  std::string_view assignment) {
+  const size_t eq = assignment.find('=');
+  const size_t slash = assignment.substr(0, eq).find('/');
+  if (eq == std::string_view::npos || slash == std::string_view::npos) return "expected SECTION/KEY=VALUE";
+  const std::string_view section = assignment.substr(0, slash);
+  const std::string_view key = assignment.substr(slash + 1, eq - slash - 1);
+  const std::string_view value = assignment.substr(eq + 1);
+  if (!WritableNames(section, key)) return "not a usable section and key: " + std::string(assignment.substr(0, eq));
+  if (auto error = CheckType(section, key, value)) return error;
+  if (!WriteIni(file, section, key, value)) return "cannot write " + file.string();
+  return std::nullopt;
+}
 
 void PrintSettings(std::ostream& out, const MachineSettings& s) {
   MachineSettings copy = s;

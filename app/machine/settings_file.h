@@ -2,8 +2,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/machine/machine_settings.h"
@@ -36,6 +38,12 @@ bool SaveSettings(const std::filesystem::path& file, const MachineSettings& s);
 // The same for the process-wide settings and the program folder's file.
 std::vector<std::string> LoadSettings();
 bool SaveSettings();
+
+// Writes one "SECTION/KEY=VALUE" through WriteIni (the headless front end's
+// way to prepare a machine). A key of the tables must get a value of its
+// type. Nothing on success, otherwise what went wrong.
+std::optional<std::string> WriteSettingAssignment(const std::filesystem::path& file,
+                                                  std::string_view assignment);
 
 // Every setting as "section/key = value", one a line, in file order.
 void PrintSettings(std::ostream& out, const MachineSettings& s);

@@ -153,3 +153,30 @@ TEST(ToolHeights, StepsDivideTheRangeIntoTenths) {
 }
 
 }  // namespace
+
+namespace {
+
+class SettingAssignmentTest : public kwtest::ProgramFolderTest {};
+
+TEST_F(SettingAssignmentTest, OneAssignmentIsWrittenWhenItsValueFitsTheKey) {
+  const auto file = InFolder("Setting.ini");
+  EXPECT_EQ(kw::WriteSettingAssignment(file, "Kerfwright/ControllerAddress=127.0.0.1"), std::nullopt);
+  EXPECT_EQ(kw::WriteSettingAssignment(file, "kerfwright/sgdc2=12.5"), std::nullopt);
+  EXPECT_EQ(kw::WriteSettingAssignment(file, "Custom/Any=a=b"), std::nullopt);
+  const auto loaded = kw::LoadSettings(file);
+  EXPECT_EQ(loaded.settings.ControllerAddress, "127.0.0.1");
+  EXPECT_FLOAT_EQ(loaded.settings.Sgdc[2], 12.5f);
+  EXPECT_EQ(kw::ReadIni(file, "Custom", "Any", ""), "a=b");
+}
+
+TEST_F(SettingAssignmentTest, MalformedOrMistypedAssignmentsWriteNothing) {
+  const auto file = InFolder("Setting.ini");
+  EXPECT_TRUE(kw::WriteSettingAssignment(file, "Kerfwright/Mcs0=lots"));
+  EXPECT_TRUE(kw::WriteSettingAssignment(file, "Kerfwright/AutoLayout=maybe"));
+  EXPECT_TRUE(kw::WriteSettingAssignment(file, "ControllerPort=1"));
+  EXPECT_TRUE(kw::WriteSettingAssignment(file, "Kerfwright/=1"));
+  EXPECT_TRUE(kw::WriteSettingAssignment(file, "Kerfwright/ControllerPort"));
+  EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+}  // namespace

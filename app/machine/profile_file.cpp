@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "support/basic_text.h"
@@ -20,14 +19,6 @@ std::string_view Trim(std::string_view s) {
 }
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
 
 // A UTF-8 byte-order mark on the first line is not part of its text.
 std::string_view WithoutBom(std::string_view line) {
@@ -143,6 +134,14 @@ std::optional<std::string> ProfileText::Get(std::string_view section, std::strin
     if (line && EqualsNoCase(line->key, wanted)) return CleanValue(line->value, true);
   }
   return std::nullopt;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
 }
 
 bool WritableNames(std::string_view section, std::string_view key) {

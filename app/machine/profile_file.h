@@ -48,6 +48,9 @@ class ProfileText {
   std::string eol_ = "\n";          // the line end the file already uses
 };
 
+// Names and the words True and False compare without regard to ASCII case.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
 // True when a section and key can be written and found again: both not
 // empty, on one line, the section without "]", the key without "=" and not
 // starting like a section or comment line.

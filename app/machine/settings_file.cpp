@@ -1,7 +1,5 @@
 #include "app/machine/settings_file.h"
 
-#include <algorithm>
-#include <cctype>
 
 #include "app/machine/profile_file.h"
 #include "pathcore/document/app_path.h"
@@ -33,18 +31,12 @@ void CheckRecentFileCount(MachineSettings& s, std::vector<std::string>& problems
   s.Mrui = 0;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 // The type check of a key of the tables; any value passes for another key
 // (the recent-file names are text, so they need none).
 std::optional<std::string> CheckType(std::string_view section, std::string_view key, std::string_view value) {
   MachineSettings scratch;
   for (const auto& e : SettingEntries(scratch)) {
-    if (SameName(e.section, section) && SameName(e.key, key)) {
+    if (EqualsNoCase(e.section, section) && EqualsNoCase(e.key, key)) {
       if (auto error = AssignSetting(e.value, value)) return std::string(e.section) + "/" + e.key + ": " + *error;
       return std::nullopt;
     }

@@ -92,11 +92,7 @@ bool CCutLayer::GetBin(std::vector<uint8_t>& Dat, int32_t& DatSize) const {
   return false;
 }
 
-bool CCutLayer::SetBin(std::span<const uint8_t> Dat, int32_t /*DatSize*/) {
-  if (Dat.size() < kFixedBlockSize) return true;
-  ByteReader in(Dat);
-  if (in.I32() != kBlockVersion) return true;
-  const int16_t storedCount = in.I16();
+std::vector<CCutLayer::Entry> CCutLayer::ReadLayers(ByteReader& in, int16_t storedCount) {
   std::vector<float> speed, proLong, tStart, tStop, laser, laserMin, lineIn;
   ReadRun(in, speed);
   ReadRun(in, proLong);
@@ -106,16 +102,22 @@ bool CCutLayer::SetBin(std::span<const uint8_t> Dat, int32_t /*DatSize*/) {
   ReadRun(in, laserMin);
   in.Skip(4 * kLayers);  // colours: the palette decides them
   ReadRun(in, lineIn);
-  std::vector<Entry> loaded(kLayers);
+  std::vector<Entry> layers(kLayers);
   for (size_t i = 0; i < kLayers; ++i) {
-    Entry& e = loaded[i];
     const bool enabled = in.Bool16();
     // Layers past the stored count keep the defaults of a new layer.
-    if (static_cast<int>(i) <= storedCount) {
-      e = Entry{speed[i], proLong[i], tStart[i], tStop[i], laser[i], laserMin[i], 0, lineIn[i], enabled};
-    }
+    if (static_cast<int>(i) <= storedCount)
+      layers[i] = Entry{speed[i], proLong[i], tStart[i], tStop[i], laser[i], laserMin[i], 0, lineIn[i], enabled};
   }
-  entries_ = std::move(loaded);
+  return layers;
+}
+
+bool CCutLayer::SetBin(std::span<const uint8_t> Dat, int32_t /*DatSize*/) {
+  if (Dat.size() < kFixedBlockSize) return true;
+  ByteReader in(Dat);
+  if (in.I32() != kBlockVersion) return true;
+  const int16_t storedCount = in.I16();
+  entries_ = ReadLayers(in, storedCount);
   SetDefaultColors();
   return false;
 }

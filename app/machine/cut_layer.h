@@ -11,6 +11,8 @@
 
 namespace kw {
 
+class ByteReader;
+
 inline constexpr int16_t kLayerCount = 14;  // highest layer number of a new table
 
 // Display colour of layer i as a Windows RGB value (red in the low byte).
@@ -69,6 +71,8 @@ class CCutLayer {
     float LineIn = 0;
     bool Enabled = true;
   };
+  // The fifteen layers at the fixed places of a block, after its count.
+  static std::vector<Entry> ReadLayers(ByteReader& in, int16_t storedCount);
   const Entry& At(int16_t Index) const;
   Entry& At(int16_t Index);
   void SetDefaultColors();

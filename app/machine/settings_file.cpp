@@ -1,6 +1,5 @@
 #include "app/machine/settings_file.h"
 
-
 #include "app/machine/profile_file.h"
 #include "pathcore/document/app_path.h"
 

@@ -41,7 +41,7 @@ void* AxisnetLibrary::Bound(Slot slot, const char* name) {
   std::lock_guard lock(mutex_);
   if (entries_[slot]) return entries_[slot];
   void* library = Library();
-  dlerror();
+  dlerror();  // forget any earlier message
   void* entry = dlsym(library, name);
   if (!entry) throw AxisnetMissing("controller library " + fileName_ + " has no function " + name);
   entries_[slot] = entry;
@@ -57,8 +57,10 @@ KW_AXISNET_FUNCTIONS(KW_AXISNET_DEFINE)
 #undef KW_AXISNET_DEFINE
 
 AxisnetApi& Axisnet() {
-  static AxisnetLibrary library;
-  return library;
+  // Never unloaded: a batch worker of the library may still run while the
+  // process ends.
+  static auto* library = new AxisnetLibrary;
+  return *library;
 }
 
 }  // namespace kw

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/machine/axisnet_binding.h"
-#include "support/round_half_even.h"
 
 namespace kw {
 namespace {
@@ -20,9 +19,10 @@ int16_t Result(int libraryResult) { return static_cast<int16_t>(libraryResult); 
 int16_t ControllerAxis(int16_t programAxis) { return programAxis == 3 ? int16_t{4} : programAxis; }
 
 int32_t PulsesOf(float millimetres, int axisIndex, const MachineSettings& s) {
-  // The quotient stays single precision, as the settings are; the product is double.
-  const float revolutions = millimetres / s.Sgdc[axisIndex];
-  const double pulses = std::nearbyint(static_cast<double>(revolutions) * s.Mcs[axisIndex]);
+  // The quotient stays single precision, as the settings are; the product is
+  // double and rounds halves to even.
+  const float revolutions = millimetres / s.Sgdc.at(axisIndex);
+  const double pulses = std::nearbyint(static_cast<double>(revolutions) * s.Mcs.at(axisIndex));
   if (!std::isfinite(pulses) || pulses < std::numeric_limits<int32_t>::min() ||
       pulses > std::numeric_limits<int32_t>::max()) {
     throw ConversionOverflow("overflow: " + std::to_string(millimetres) + " mm on axis " +
@@ -32,10 +32,10 @@ int32_t PulsesOf(float millimetres, int axisIndex, const MachineSettings& s) {
 }
 
 float MillimetresOf(int32_t pulses, int axisIndex, const MachineSettings& s) {
-  if (s.Mcs[axisIndex] == 0) {
+  if (s.Mcs.at(axisIndex) == 0) {
     throw ConversionOverflow("division by zero: Mcs" + std::to_string(axisIndex) + " is 0");
   }
-  return static_cast<float>(static_cast<double>(pulses) / s.Mcs[axisIndex] * s.Sgdc[axisIndex]);
+  return static_cast<float>(static_cast<double>(pulses) / s.Mcs.at(axisIndex) * s.Sgdc.at(axisIndex));
 }
 
 CYdkz::CYdkz(AxisnetApi& axisnet, const MachineSettings& settings)

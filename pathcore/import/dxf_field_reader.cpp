@@ -1,0 +1,126 @@
+#include "pathcore/import/dxf_field_reader.h"
+
+#include <charconv>
+
+#include "support/basic_text.h"
+
+namespace pathcore {
+
+namespace {
+constexpr int kEnd = kw::BufferedFile::kEnd;
+bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+}  // namespace
+
+DxfFileError::DxfFileError(int code)
+    : std::runtime_error(code == kCannotOpen ? "file cannot be opened"
+                         : code == kReadError ? "read error"
+                                              : "unexpected end of file"),
+      code_(code) {}
+
+void DxfFieldReader::Open(const std::string& path) {
+  putBack_.clear();
+  if (!file_.Open(path)) throw DxfFileError(DxfFileError::kCannotOpen);
+}
+
+int DxfFieldReader::Get() {
+  const int c = file_.Get();
+  if (c == kEnd && file_.Failed()) throw DxfFileError(DxfFileError::kReadError);
+  return c;
+}
+
+bool DxfFieldReader::AtEnd() {
+  if (!putBack_.empty()) return false;
+  const bool end = file_.AtEnd();
+  if (end && file_.Failed()) throw DxfFileError(DxfFileError::kReadError);
+  return end;
+}
+
+// A CR LF pair is one line end.
+void DxfFieldReader::EatLineEnd(int c) {
+  if (c == '\r' && file_.Peek() == '\n') file_.Get();
+}
+
+void DxfFieldReader::ReadField(std::string& out) {
+  out.clear();
+  if (!putBack_.empty()) {
+    out = std::move(putBack_.front());
+    putBack_.pop_front();
+    return;
+  }
+  if (AtEnd()) throw DxfFileError(DxfFileError::kPastEnd);
+  int c = Get();
+  while (c == ' ' || c == '\t') c = Get();
+  if (c == '"') return ReadQuoted(out);
+  while (c != kEnd && c != ',' && !IsLineEnd(c)) {
+    if (out.size() < kMaxFieldChars) out.push_back(static_cast<char>(c));
+    c = Get();
+  }
+  EatLineEnd(c);
+}
+
+void DxfFieldReader::ReadQuoted(std::string& out) {
+  int c = Get();
+  while (c != kEnd && c != '"') {
+    if (out.size() < kMaxFieldChars) out.push_back(static_cast<char>(c));
+    c = Get();
+  }
+  if (c != kEnd) SkipToFieldEnd();
+}
+
+void DxfFieldReader::SkipToFieldEnd() {
+  int c = Get();
+  while (c != kEnd && c != ',' && !IsLineEnd(c)) c = Get();
+  EatLineEnd(c);
+}
+
+bool DxfFieldReader::ReadLine(std::string& out) {
+  out.clear();
+  if (!putBack_.empty()) {
+    out = std::move(putBack_.front());
+    putBack_.pop_front();
+    return true;
+  }
+  if (AtEnd()) return false;
+  int c = Get();
+  while (c != kEnd && !IsLineEnd(c)) {
+    if (out.size() < kMaxFieldChars) out.push_back(static_cast<char>(c));
+    c = Get();
+  }
+  EatLineEnd(c);
+  return true;
+}
+
+void DxfFieldReader::ReadPair(DxfPair& out) {
+  ReadField(out.code);
+  ReadField(out.value);
+}
+
+bool DxfFieldReader::TryReadPair(DxfPair& out) {
+  if (AtEnd()) return false;
+  ReadField(out.code);
+  if (AtEnd()) return false;
+  ReadField(out.value);
+  return true;
+}
+
+void DxfFieldReader::PutBack(const DxfPair& pair) {
+  putBack_.push_back(pair.code);
+  putBack_.push_back(pair.value);
+}
+
+double DxfNumber(const std::string& text) {
+  // Digits, sign and point only: from_chars reads exactly what Val would.
+  bool plain = !text.empty();
+  for (size_t i = 0; i < text.size() && plain; ++i) {
+    const char c = text[i];
+    plain = (c >= '0' && c <= '9') || c == '.' || (c == '-' && i == 0);
+  }
+  if (plain) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc() && end == text.data() + text.size()) return value;
+  }
+  return kw::Val(text);
+}
+
+}  // namespace pathcore

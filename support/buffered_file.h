@@ -6,9 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,15 @@ class BufferedFile {
   int Get() { return pos_ < len_ ? buf_[pos_++] : Refill(true); }
   int Peek() { return pos_ < len_ ? buf_[pos_] : Refill(false); }
   bool AtEnd() { return Peek() == kEnd; }
+
+  // The bytes read ahead and not yet taken; empty only at the end of the file.
+  // Lets a reader scan a run of bytes without a call per byte.
+  std::span<const uint8_t> Window() {
+    if (pos_ == len_) Refill(false);
+    return std::span<const uint8_t>(buf_.data() + pos_, len_ - pos_);
+  }
+  // Takes n bytes of the window.
+  void Advance(size_t n) { pos_ += std::min(n, len_ - pos_); }
 
  private:
   int Refill(bool take) {

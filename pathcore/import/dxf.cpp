@@ -56,12 +56,14 @@ void Cdxf::RefuseVersion() {
 void Cdxf::ScanEntities() {
   while (!in_.AtEnd()) {
     in_.ReadField(field_);
-    if (field_ == "ENDSEC") return;
+    if (SameText(field_, "ENDSEC")) return;
     ReadEntity(field_);
   }
 }
 
 void Cdxf::ReadEntity(const std::string& name) {
+  // Most fields are codes and numbers: no entity name is shorter than 3 letters.
+  if (name.size() < 3 || name[0] < 'A' || name[0] > 'Z') return;
   const bool markers = format_ == Format::kMarkers;
   if (name == "LINE") {
     ReadLine(markers ? "AcDbLine" : "");

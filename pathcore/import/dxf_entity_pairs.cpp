@@ -10,7 +10,7 @@ bool Cdxf::NextInEntity(DxfPair& pair, bool quietAtEnd) {
   } else {
     in_.ReadPair(pair);
   }
-  if (pair.code != "0") return true;
+  if (!SameText(pair.code, "0")) return true;
   DropAt(pair);
   return false;
 }
@@ -23,8 +23,8 @@ bool Cdxf::SeekInEntity(std::string_view code, DxfPair& pair, bool quietAtEnd) {
     } else {
       in_.ReadPair(pair);
     }
-    if (pair.code == code) return true;
-    if (pair.code == "0") return false;
+    if (SameText(pair.code, code)) return true;
+    if (SameText(pair.code, "0")) return false;
   }
 }
 
@@ -36,10 +36,10 @@ bool Cdxf::SeekLayerAndGate(std::string_view gate, std::string& layer, bool quie
   DxfPair pair;
   while (!layerSeen || !gateSeen) {
     if (!NextInEntity(pair, quietAtEnd)) return false;
-    if (pair.code == "8" && !layerSeen) {
+    if (SameText(pair.code, "8") && !layerSeen) {
       layer = pair.value;
       layerSeen = true;
-    } else if (pair.code == "100" && pair.value == gate) {
+    } else if (SameText(pair.code, "100") && SameText(pair.value, gate)) {
       gateSeen = true;
     }
   }

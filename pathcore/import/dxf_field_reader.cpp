@@ -1,6 +1,8 @@
 #include "pathcore/import/dxf_field_reader.h"
 
+#include <algorithm>
 #include <charconv>
+#include <span>
 
 #include "support/basic_text.h"
 
@@ -40,6 +42,22 @@ void DxfFieldReader::EatLineEnd(int c) {
   if (c == '\r' && file_.Peek() == '\n') file_.Get();
 }
 
+// The usual field: unquoted, whole inside the read-ahead block, with its
+// line end there too. False (nothing taken) for every other case.
+bool DxfFieldReader::ReadFieldInWindow(std::string& out) {
+  const std::span<const uint8_t> w = file_.Window();
+  size_t i = 0;
+  while (i < w.size() && (w[i] == ' ' || w[i] == '\t')) ++i;
+  if (i == w.size() || w[i] == '"') return false;
+  size_t j = i;
+  while (j < w.size() && w[j] != ',' && !IsLineEnd(w[j])) ++j;
+  if (j + 1 >= w.size() || j - i > kMaxFieldChars) return false;
+  out.assign(reinterpret_cast<const char*>(w.data()) + i, j - i);
+  const size_t end = (w[j] == '\r' && w[j + 1] == '\n') ? j + 2 : j + 1;
+  file_.Advance(end);
+  return true;
+}
+
 void DxfFieldReader::ReadField(std::string& out) {
   out.clear();
   if (!putBack_.empty()) {
@@ -47,15 +65,30 @@ void DxfFieldReader::ReadField(std::string& out) {
     putBack_.pop_front();
     return;
   }
-  if (AtEnd()) throw DxfFileError(DxfFileError::kPastEnd);
-  int c = Get();
-  while (c == ' ' || c == '\t') c = Get();
-  if (c == '"') return ReadQuoted(out);
-  while (c != kEnd && c != ',' && !IsLineEnd(c)) {
-    if (out.size() < kMaxFieldChars) out.push_back(static_cast<char>(c));
-    c = Get();
+  if (ReadFieldInWindow(out)) return;
+  if (file_.Window().empty()) {
+    if (file_.Failed()) throw DxfFileError(DxfFileError::kReadError);
+    throw DxfFileError(DxfFileError::kPastEnd);
   }
-  EatLineEnd(c);
+  while (file_.Peek() == ' ' || file_.Peek() == '\t') file_.Get();
+  if (file_.Peek() == '"') {
+    file_.Get();
+    return ReadQuoted(out);
+  }
+  // Whole runs of the read-ahead block at a time: this is the hot loop of an import.
+  for (;;) {
+    const std::span<const uint8_t> w = file_.Window();
+    if (w.empty()) {
+      if (file_.Failed()) throw DxfFileError(DxfFileError::kReadError);
+      return;
+    }
+    size_t i = 0;
+    while (i < w.size() && w[i] != ',' && !IsLineEnd(w[i])) ++i;
+    const size_t room = kMaxFieldChars - std::min(out.size(), kMaxFieldChars);
+    out.append(reinterpret_cast<const char*>(w.data()), std::min(i, room));
+    file_.Advance(i);
+    if (i < w.size()) return EatLineEnd(Get());
+  }
 }
 
 void DxfFieldReader::ReadQuoted(std::string& out) {

@@ -6,6 +6,7 @@
 #include <deque>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "support/buffered_file.h"
 
@@ -55,6 +56,7 @@ class DxfFieldReader {
 
  private:
   int Get();
+  bool ReadFieldInWindow(std::string& out);
   void ReadQuoted(std::string& out);
   void SkipToFieldEnd();
   void EatLineEnd(int c);
@@ -62,6 +64,15 @@ class DxfFieldReader {
   kw::BufferedFile file_;
   std::deque<std::string> putBack_;
 };
+
+// Exact text comparison, cheap for the short group codes compared all the time.
+inline bool SameText(const std::string& a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < b.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
 
 // The prefix number conversion of a field, with a fast path for plain numbers.
 double DxfNumber(const std::string& text);

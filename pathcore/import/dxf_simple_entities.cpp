@@ -19,13 +19,13 @@ bool Cdxf::ReadCodes(std::string_view gate, std::initializer_list<std::string_vi
   DxfPair pair;
   do {
     if (!NextInEntity(pair, true)) return false;
-    const auto it = std::find(codes.begin(), codes.end(), pair.code);
+    const auto it = std::find_if(codes.begin(), codes.end(), [&](std::string_view c) { return SameText(pair.code, c); });
     const auto i = static_cast<size_t>(it - codes.begin());
     if (it != codes.end() && !taken[i]) {
       taken[i] = true;
       values[i] = DxfNumber(pair.value);
     }
-  } while (pair.code != last);
+  } while (!SameText(pair.code, last));
   return std::all_of(taken.begin(), taken.begin() + codes.size(), [](bool t) { return t; });
 }
 

@@ -80,7 +80,7 @@ void Cdxf::ReadMarkerPolyline() {
     }
     double x = 0, y = 0, bulge = 0;
     bool found = false;
-    if (!ReadMarkerVertex(pair, x, y, bulge, found)) return;
+    if (!ReadMarkerVertex(pair, x, y, bulge, found)) return DropAt(pair);
     if (!found) continue;
     p.AddBulgeVertex(x, y, pending);
     pending = bulge;
@@ -154,9 +154,9 @@ void Cdxf::ReadLwPolyline() {
     } else if (pair.code == "10") {
       p.AddBulgeVertex(x, y, pending);
       pending = 0;
-    } else if (pair.code == "0") {
-      return DropAt(pair);  // fewer vertices than announced
     }
+    // Fewer vertices than announced: the entity ends here.
+    if (SameText(pair.code, "0")) return DropAt(pair);
     // Any other code (a width) is taken as the next x, which drops the polyline.
   }
   if (closed && !closingDone && p.Count() > 0) p.AddPoint(p.X[1], p.Y[1]);

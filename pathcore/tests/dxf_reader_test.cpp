@@ -155,8 +155,19 @@ TEST(DxfReader, WidthsBetweenVerticesDropTheLightweightPolylineOnly) {
   auto lines = LwPolyline(false, {" 10", "0", " 20", "0", " 40", "1", " 41", "1", " 10", "5", " 20", "0"});
   const std::vector<std::string> next = {"  0", "LINE", "  8", "0", " 10", "1", " 20", "1", " 11", "2", " 21", "2"};
   lines.insert(lines.end(), next.begin(), next.end());
-  const auto read = ReadDxf(DxfText("AC1015", lines));
-  ASSERT_EQ(read.rec.polys.size(), 0u);
+  const auto read = ReadDxf(DxfText("AC1009", lines));
+  EXPECT_EQ(read.rec.lines, 1);
+  EXPECT_EQ(read.rec.polys.size(), 1u);
+}
+
+TEST(DxfReader, LightweightPolylineWithFewerVerticesThanAnnouncedSparesTheNextEntity) {
+  auto lines = LwPolyline(false, {" 10", "0", " 20", "0", " 10", "5", " 20", "0", " 42", "0.5"});
+  lines[7] = "3";
+  const std::vector<std::string> next = {"  0", "LINE", "  8", "0", " 10", "1", " 20", "1", " 11", "2", " 21", "2"};
+  lines.insert(lines.end(), next.begin(), next.end());
+  const auto read = ReadDxf(DxfText("AC1009", lines));
+  EXPECT_EQ(read.rec.lines, 1);
+  EXPECT_EQ(read.rec.polys.size(), 1u);
 }
 
 TEST(DxfReader, UnsupportedVersionIsRefusedWithTheLanguagesMessage) {

@@ -60,9 +60,12 @@ class Cdxf {
   bool ReadControlPoints(int32_t m, DxfPair& pair, std::vector<float>& cx, std::vector<float>& cy);
   bool ReadPolylineHeader(std::string& layer, DxfPair& next);
   void ReadVertexPolyline();
+  bool ReadPlainVertex(DxfPair& pair, DxfPolylineBuilder& p, double& bulge);
   void ReadMarkerPolyline();
   bool ReadMarkerVertex(DxfPair& pair, double& x, double& y, double& bulge, bool& found);
   void ReadLwPolyline();
+  bool ReadLwVertices(int32_t n, DxfPair& pair, DxfPolylineBuilder& p);
+  void CloseLwPolyline(DxfPolylineBuilder& p);
   void ReadSpline();
 
   void RaisePolyLine(DxfPolylineBuilder& p, const std::string& layer);

@@ -43,23 +43,30 @@ void Cdxf::ReadVertexPolyline() {
       in_.PutBack(pair);  // no SEQEND: the next entity must still be read
       break;
     }
-    if (!SeekInEntity("10", pair)) continue;  // a vertex without a point adds none
-    const double x = DxfNumber(pair.value);
-    in_.ReadPair(pair);
-    if (pair.code != "20") return DropAt(pair);
-    const double y = DxfNumber(pair.value);
-    in_.ReadPair(pair);
-    if (pair.code != "30") return DropAt(pair);
-    p.AddBulgeVertex(x, y, bulge);
-    in_.ReadPair(pair);
-    bulge = 0;
-    if (pair.code == "42") {
-      bulge = DxfNumber(pair.value);
-      in_.ReadPair(pair);
-    }
+    if (!ReadPlainVertex(pair, p, bulge)) return;
   }
   if (closed && p.Count() > 0) p.AddBulgeVertex(p.X[1], p.Y[1], bulge);
   if (p.Count() > 0) RaisePolyLine(p, layer);
+}
+
+// One VERTEX up to the pair after its point (or its bulge), left in pair.
+// False when the point lacks its 20 or 30, which drops the polyline.
+bool Cdxf::ReadPlainVertex(DxfPair& pair, DxfPolylineBuilder& p, double& bulge) {
+  if (!SeekInEntity("10", pair)) return true;  // a vertex without a point adds none
+  const double x = DxfNumber(pair.value);
+  in_.ReadPair(pair);
+  if (pair.code != "20") return DropAt(pair), false;
+  const double y = DxfNumber(pair.value);
+  in_.ReadPair(pair);
+  if (pair.code != "30") return DropAt(pair), false;
+  p.AddBulgeVertex(x, y, bulge);
+  in_.ReadPair(pair);
+  bulge = 0;
+  if (pair.code == "42") {
+    bulge = DxfNumber(pair.value);
+    in_.ReadPair(pair);
+  }
+  return true;
 }
 
 // Files with subclass markers: the header's own marker and dummy point are
@@ -127,25 +134,21 @@ void Cdxf::ReadLwPolyline() {
   if (n < 1) return;  // nothing to read: leave the following pairs to the entity scan
   if (!SeekInEntity("10", pair)) return DropAt(pair);
   DxfPolylineBuilder p(Flatten());
+  if (!ReadLwVertices(n, pair, p)) return;
+  if (closed) CloseLwPolyline(p);
+  Flatten() ? RaisePolyLine(p, layer) : RaisePolyObj(p);
+}
+
+// Vertices 1..n from the first 10 (in pair). A 42 after a vertex is the bulge
+// of the segment to the next one. False drops the polyline.
+bool Cdxf::ReadLwVertices(int32_t n, DxfPair& pair, DxfPolylineBuilder& p) {
   double pending = 0;
-  bool closingDone = false;
-  for (int32_t i = 1; i <= n; ++i) {
+  for (int32_t i = 1;; ++i) {
     const double x = DxfNumber(pair.value);
     in_.ReadPair(pair);
-    if (pair.code != "20") return DropAt(pair);
+    if (pair.code != "20") return DropAt(pair), false;
     const double y = DxfNumber(pair.value);
-    if (i == n) {
-      p.AddBulgeVertex(x, y, pending);
-      if (!closed) break;
-      in_.ReadPair(pair);
-      if (pair.code == "42") {
-        p.AddBulgeVertex(p.X[1], p.Y[1], DxfNumber(pair.value));
-        closingDone = true;
-      } else {
-        in_.PutBack(pair);
-      }
-      break;
-    }
+    if (i == n) return p.AddBulgeVertex(x, y, pending), true;
     in_.ReadPair(pair);
     if (pair.code == "42") {
       p.AddBulgeVertex(x, y, pending);
@@ -156,12 +159,19 @@ void Cdxf::ReadLwPolyline() {
       pending = 0;
     }
     // Fewer vertices than announced: the entity ends here.
-    if (SameText(pair.code, "0")) return DropAt(pair);
+    if (SameText(pair.code, "0")) return DropAt(pair), false;
     // Any other code (a width) is taken as the next x, which drops the polyline.
   }
-  if (closed && !closingDone && p.Count() > 0) p.AddPoint(p.X[1], p.Y[1]);
-  if (p.Count() == 0) return;
-  Flatten() ? RaisePolyLine(p, layer) : RaisePolyObj(p);
+}
+
+// The pair after the last vertex decides: a 42 closes with that bulge;
+// anything else goes back to the entity scan and the polyline closes straight.
+void Cdxf::CloseLwPolyline(DxfPolylineBuilder& p) {
+  DxfPair pair;
+  in_.ReadPair(pair);
+  if (pair.code == "42") return p.AddBulgeVertex(p.X[1], p.Y[1], DxfNumber(pair.value));
+  in_.PutBack(pair);
+  p.AddPoint(p.X[1], p.Y[1]);
 }
 
 }  // namespace pathcore

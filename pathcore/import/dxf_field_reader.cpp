@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <span>
 
 #include "support/basic_text.h"
@@ -141,7 +142,42 @@ void DxfFieldReader::PutBack(const DxfPair& pair) {
   putBack_.push_back(pair.value);
 }
 
+namespace {
+
+// A plain decimal whose digits fit in 53 bits with at most 22 decimals is an
+// exact integer divided by an exact power of ten: one correctly rounded
+// division gives the same double as a full conversion.
+bool ExactDecimal(const std::string& text, double& out) {
+  static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr uint64_t kLimit = (uint64_t{1} << 53) / 10;
+  size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
+  uint64_t mantissa = 0;
+  int decimals = 0;
+  bool digits = false, point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9' && mantissa < kLimit && decimals < 22) {
+      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+      decimals += point;
+      digits = true;
+    } else {
+      return false;
+    }
+  }
+  if (!digits) return false;
+  const double v = static_cast<double>(mantissa) / kPow10[decimals];
+  out = text[0] == '-' ? -v : v;
+  return true;
+}
+
+}  // namespace
+
 double DxfNumber(const std::string& text) {
+  double value = 0;
+  if (ExactDecimal(text, value)) return value;
   // Digits, sign and point only: from_chars reads exactly what Val would.
   bool plain = !text.empty();
   for (size_t i = 0; i < text.size() && plain; ++i) {
@@ -149,7 +185,6 @@ double DxfNumber(const std::string& text) {
     plain = (c >= '0' && c <= '9') || c == '.' || (c == '-' && i == 0);
   }
   if (plain) {
-    double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec == std::errc() && end == text.data() + text.size()) return value;
   }

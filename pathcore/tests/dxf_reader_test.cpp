@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -335,6 +338,25 @@ TEST(DxfReader, JunkHugeLinesAndOverflowingNumbersNeitherCrashNorHang) {
   EXPECT_EQ(read.rec.polys[0].layer.size(), pathcore::DxfFieldReader::kMaxFieldChars);
   EXPECT_TRUE(std::isinf(read.rec.polys[0].x[0]));
   for (const Poly& p : read.rec.polys) EXPECT_LE(p.Size(), size_t{pathcore::kMaxFlattenSegments} + 2);
+}
+
+TEST(DxfReader, NumbersConvertLikeTheFullConversion) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 100000; ++i) {
+    char text[64];
+    const int decimals = static_cast<int>(random() % 12);
+    const double v = std::ldexp(static_cast<double>(random() % 2000000) - 1000000, -static_cast<int>(random() % 20));
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    ASSERT_EQ(pathcore::DxfNumber(text), std::strtod(text, nullptr)) << text;
+  }
+  EXPECT_EQ(pathcore::DxfNumber("12345678901234567890.5"), 12345678901234567890.5);
+  EXPECT_TRUE(std::signbit(pathcore::DxfNumber("-0")));
+  EXPECT_EQ(pathcore::DxfNumber(".5"), 0.5);
+  EXPECT_EQ(pathcore::DxfNumber("5."), 5);
+  EXPECT_EQ(pathcore::DxfNumber("1e3"), 1000);
+  EXPECT_EQ(pathcore::DxfNumber("12abc"), 12);
+  EXPECT_EQ(pathcore::DxfNumber("abc"), 0);
+  EXPECT_EQ(pathcore::DxfNumber(""), 0);
 }
 
 }  // namespace

@@ -173,4 +173,35 @@ TEST_F(PltScan, SinksRunInConnectionOrderAndRoomIsChecked) {
   EXPECT_EQ(x, (std::vector<int32_t>(4, -1)));
 }
 
+// The pending polyline is shared by the process, so a scan started from inside
+// an event is refused instead of corrupting the running one.
+class Reentrant : public hpglscan::CPltEvents {
+ public:
+  Reentrant(hpglscan::CPlt& plt, std::string path) : plt_(plt), path_(std::move(path)) {}
+  void OutPolyline(int32_t Count, int32_t) override {
+    plt_.OpenFile(path_, innerRes);
+    std::vector<int32_t> x(Count), y(Count);
+    plt_.GetXYData(x, y);
+    xs.push_back(x);
+  }
+  int32_t innerRes = 0;
+  std::vector<std::vector<int32_t>> xs;
+
+ private:
+  hpglscan::CPlt& plt_;
+  std::string path_;
+};
+
+TEST_F(PltScan, ScanFromInsideAnEventIsRefused) {
+  std::ofstream(path_, std::ios::binary) << "PU1,1;PD2,2;PU3,3;PD4,4;";
+  hpglscan::CPlt plt;
+  Reentrant sink(plt, path_.string());
+  plt.Connect(&sink);
+  int32_t res = 0;
+  plt.OpenFile(path_.string(), res);
+  EXPECT_EQ(res, 0);
+  EXPECT_EQ(sink.innerRes, -1);
+  EXPECT_EQ(sink.xs, (std::vector<std::vector<int32_t>>{{1, 2}, {3, 4}}));
+}
+
 }  // namespace

@@ -206,6 +206,11 @@ TEST(DxfReader, LineLayerAndSubclassGate) {
   const auto early = ReadDxf(DxfText("AC1015", {"  0", "LINE", "100", "AcDbLine", "  8", "L", " 10", "1", " 20", "2",
                                                 " 11", "3", " 21", "4"}));
   EXPECT_EQ(early.rec.lines, 1);
+  // An XLINE gives its base point and its direction pair as the two ends.
+  const auto xline = ReadR12({"  0", "XLINE", "  8", "0", "100", "AcDbXline", " 10", "1", " 20", "2", " 11", "0.6",
+                              " 21", "0.8"});
+  ASSERT_EQ(xline.rec.lines, 1);
+  EXPECT_EQ(xline.rec.polys[0].x, (std::vector<double>{1, 0.6}));
 }
 
 TEST(DxfReader, IgnoredEntitiesAndIncompleteOnesDoNotSwallowTheNext) {
@@ -291,8 +296,11 @@ TEST(DxfReader, KeptArcsAndUnflattenedModes) {
   EXPECT_EQ(read.rec.polys[0].kind, (std::vector<int16_t>{1, 2}));
   EXPECT_NEAR(read.rec.polys[0].cx[1], 5, 1e-9);
 
-  read = ReadDxf(DxfText("AC1009", Circle(3)), 0, true);
+  read = ReadDxf(DxfText("AC1009", {"  0", "CIRCLE", "  8", "0", " 10", "1", " 20", "2", " 40", "3", "  0", "ARC",
+                                    "  8", "0", " 10", "0", " 20", "0", " 40", "4", " 50", "0", " 51", "90"}),
+                 0, true);
   EXPECT_EQ(read.rec.circles, (std::vector<double>{3}));
+  EXPECT_EQ(read.rec.arcs, (std::vector<double>{4}));
   EXPECT_TRUE(read.rec.polys.empty());
 
   read = ReadDxf(DxfText("AC1015", {"  0", "ELLIPSE", "  8", "0", "100", "AcDbEllipse", " 10", "0", " 20", "0", " 11",

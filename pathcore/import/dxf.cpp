@@ -66,9 +66,9 @@ void Cdxf::ReadEntity(const std::string& name) {
   if (name.size() < 3 || name[0] < 'A' || name[0] > 'Z') return;
   const bool markers = format_ == Format::kMarkers;
   if (name == "LINE") {
-    ReadLine(markers ? "AcDbLine" : "");
+    ReadLineEntity(markers ? "AcDbLine" : "");
   } else if (name == "XLINE") {
-    ReadLine("AcDbXline");
+    ReadLineEntity("AcDbXline");
   } else if (name == "POLYLINE") {
     markers ? ReadMarkerPolyline() : ReadVertexPolyline();
   } else if (name == "LWPOLYLINE") {

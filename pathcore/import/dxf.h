@@ -42,7 +42,7 @@ class Cdxf {
   // Simple entities (dxf_simple_entities.cpp).
   bool ReadCodes(std::string_view gate, std::initializer_list<std::string_view> codes, double* values,
                  std::string& layer);
-  void ReadLine(std::string_view gate);
+  void ReadLineEntity(std::string_view gate);
   void ReadCircle();
   void ReadArc();
   void ReadEllipse();

@@ -30,7 +30,7 @@ bool Cdxf::ReadCodes(std::string_view gate, std::initializer_list<std::string_vi
 }
 
 // An XLINE comes here too: its base point and its 11/21 pair are the two ends.
-void Cdxf::ReadLine(std::string_view gate) {
+void Cdxf::ReadLineEntity(std::string_view gate) {
   double v[4] = {};
   std::string layer;
   if (!ReadCodes(gate, {"10", "20", "11", "21"}, v, layer)) return;

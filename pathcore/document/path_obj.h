@@ -45,6 +45,10 @@ class CPathObj {
   void SetStartP(float X, float Y, float Wc);
   void AutoTree();
   void SelectEdge(float Eqs);
+  // Imports append paths and end with ZL. DxfInput returns 0, or the reader's
+  // file error number (DxfFileError: 53 cannot open, 57 read error, 62 ends
+  // inside an entity; 7 out of memory), and then takes back what it appended.
+  // The others return 0; PltInput reports an unopenable file through Message.
   int16_t AiInput(const std::string& FileName);
   int16_t DxfInput(const std::string& FileName, const std::string& CutLayer);
   int16_t PltInput(const std::string& FileName, const std::string& CutLayer);

@@ -1,0 +1,12 @@
+// One function per command of kerfwright-cli; each takes the arguments after
+// the command name and returns the process exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kwcli {
+
+int RunInfo(const std::vector<std::string>& args);
+
+}  // namespace kwcli

@@ -1,0 +1,74 @@
+#include "app/cli/import_files.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace kwcli {
+
+namespace {
+
+// Collects the messages the document would show in message boxes.
+class MessageCatcher : public pathcore::CPathObjEvents {
+ public:
+  void Message(const std::string& Text) override { messages.push_back(Text); }
+  std::vector<std::string> messages;
+};
+
+std::string LowerEnding(const std::string& file) {
+  std::string ext = std::filesystem::path(file).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext;
+}
+
+// The AI and DST imports report nothing when a file cannot be read, so ask first.
+bool Readable(const std::string& file) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return false;
+  return std::ifstream(file, std::ios::binary).good();
+}
+
+bool ImportOne(pathcore::CPathObj& doc, const std::string& file, const ImportOptions& options,
+               MessageCatcher& catcher, std::string& error) {
+  const std::string ext = LowerEnding(file);
+  if (!Readable(file)) {
+    error = file + ": cannot be read";
+    return false;
+  }
+  catcher.messages.clear();
+  if (ext == ".dxf") {
+    const int16_t status = doc.DxfInput(file, options.dxfCutLayer);
+    if (status != 0) {
+      error = file + ": " + (status == 62 ? "ends inside an entity" : "read error") + " (" + std::to_string(status) + ")";
+      return false;
+    }
+  } else if (ext == ".plt") {
+    doc.PltInput(file, options.pltCutPen);
+  } else if (ext == ".ai") {
+    doc.AiInput(file);
+  } else if (ext == ".dst") {
+    doc.DstInput(file);
+  } else {
+    error = file + ": not a drawing kind this program imports (plt, dxf, ai, dst)";
+    return false;
+  }
+  if (catcher.messages.empty()) return true;
+  error = file + ": " + catcher.messages.front();
+  return false;
+}
+
+}  // namespace
+
+bool ImportFiles(pathcore::CPathObj& doc, const std::vector<std::string>& files, const ImportOptions& options,
+                 std::string& error) {
+  MessageCatcher catcher;
+  doc.SetEvents(&catcher);
+  bool ok = true;
+  for (const std::string& file : files) {
+    if (!(ok = ImportOne(doc, file, options, catcher, error))) break;
+  }
+  doc.SetEvents(nullptr);
+  return ok;
+}
+
+}  // namespace kwcli

@@ -1,0 +1,22 @@
+// Importing drawing files into one document, as the program's File Import
+// does: the kind follows the file name's ending.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pathcore/document/path_obj.h"
+
+namespace kwcli {
+
+struct ImportOptions {
+  std::string dxfCutLayer = "切割";  // the program's default cut layer name
+  std::string pltCutPen = "4";       // the program's default cut pen
+};
+
+// Imports every file in order. On the first file that cannot be read it
+// stops with a one-line message naming the file in error and returns false.
+bool ImportFiles(pathcore::CPathObj& doc, const std::vector<std::string>& files, const ImportOptions& options,
+                 std::string& error);
+
+}  // namespace kwcli

@@ -1,0 +1,12 @@
+// Numbers and strings as JSON text.
+#pragma once
+
+#include <string>
+
+namespace kwcli {
+
+// The number in the program's default text form; null when not finite.
+std::string JsonNumber(double v);
+std::string JsonNumberOfSingle(float v);
+
+}  // namespace kwcli

@@ -1,0 +1,35 @@
+// kerfwright-cli: dispatches to one function per command.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/cli/commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(const std::vector<std::string>&);
+};
+
+constexpr Command kCommands[] = {
+    {"info", kwcli::RunInfo},
+};
+
+int Usage() {
+  std::fputs("usage: kerfwright-cli info [--dxf-cut-layer NAME] [--plt-cut-pen TEXT] FILE...\n", stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const std::string name = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  for (const Command& c : kCommands) {
+    if (name == c.name) return c.run(args);
+  }
+  std::fprintf(stderr, "kerfwright-cli: unknown command '%s'\n", name.c_str());
+  return Usage();
+}

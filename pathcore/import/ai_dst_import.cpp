@@ -1,0 +1,54 @@
+// AiInput and DstInput of the document: every polyline becomes a path on
+// layer 0. The readers deal with their own file errors.
+#include "pathcore/document/path_obj.h"
+#include "pathcore/import/ai.h"
+#include "pathcore/import/dst.h"
+#include "pathcore/import/imported_path.h"
+
+namespace pathcore {
+
+namespace {
+
+class AiSink : public CAiEvents {
+ public:
+  explicit AiSink(PathStore& s) : s_(s) {}
+  void OutPolyLine(std::vector<double>& X, std::vector<double>& Y, int16_t) override {
+    AppendImportedPath(s_, X, Y, 0);
+  }
+
+ private:
+  PathStore& s_;
+};
+
+class DstSink : public CDstEvents {
+ public:
+  explicit DstSink(PathStore& s) : s_(s) {}
+  void OutPolyLine(std::vector<double>& X, std::vector<double>& Y) override {
+    AppendImportedPath(s_, std::span(X).subspan(1), std::span(Y).subspan(1), 0);
+  }
+
+ private:
+  PathStore& s_;
+};
+
+}  // namespace
+
+int16_t CPathObj::AiInput(const std::string& FileName) {
+  CAi reader;
+  AiSink sink(S);
+  reader.SetEvents(&sink);
+  reader.AiInput(FileName);
+  S.ZL();
+  return 0;
+}
+
+int16_t CPathObj::DstInput(const std::string& FileName) {
+  CDst reader;
+  DstSink sink(S);
+  reader.SetEvents(&sink);
+  reader.DstInput(FileName);
+  S.ZL();
+  return 0;
+}
+
+}  // namespace pathcore

@@ -1,14 +1,12 @@
 // kerfwright-cli info: imports the files into one document and prints its
 // counts, bounds, lengths and layer census as one JSON object.
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/cli/commands.h"
 #include "app/cli/import_files.h"
-#include "app/cli/json_text.h"
-#include "pathcore/document/path_obj_internals.h"
+#include "app/cli/document_summary.h"
 
 namespace kwcli {
 
@@ -33,25 +31,6 @@ bool ParseInfoArgs(const std::vector<std::string>& args, InfoArgs& out, std::str
   return !out.files.empty();
 }
 
-std::string LayerCensus(const pathcore::PathStore& s) {
-  std::map<int16_t, int32_t> counts{{0, 0}, {1, 0}};
-  for (int32_t k = 1; k <= s.ObjN; ++k) ++counts[s.ObjLayer[k]];
-  std::string text;
-  for (const auto& [layer, n] : counts) {
-    text += (text.empty() ? "\"" : ", \"") + std::to_string(layer) + "\": " + std::to_string(n);
-  }
-  return "{" + text + "}";
-}
-
-std::string InfoJson(const pathcore::CPathObj& doc) {
-  const auto& s = pathcore::CPathObjInternals::Store(doc);
-  return "{\"paths\": " + std::to_string(doc.Count()) + ", \"subpaths\": " + std::to_string(doc.SubCount()) +
-         ", \"points\": " + std::to_string(s.PointN) + ", \"bounds\": {\"xmin\": " + JsonNumber(doc.Xmin()) +
-         ", \"ymin\": " + JsonNumber(doc.Ymin()) + ", \"xmax\": " + JsonNumber(doc.Xmax()) +
-         ", \"ymax\": " + JsonNumber(doc.Ymax()) + "}, \"cut_length_mm\": " + JsonNumberOfSingle(doc.ObjLong()) +
-         ", \"travel_length_mm\": " + JsonNumberOfSingle(doc.MoveLong()) + ", \"layers\": " + LayerCensus(s) + "}";
-}
-
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& args) {
@@ -66,7 +45,7 @@ int RunInfo(const std::vector<std::string>& args) {
     std::fprintf(stderr, "kerfwright-cli info: %s\n", error.c_str());
     return 1;
   }
-  std::printf("%s\n", InfoJson(doc).c_str());
+  std::printf("%s\n", SummaryJson(doc).c_str());
   return 0;
 }
 

@@ -14,10 +14,15 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"info", kwcli::RunInfo},
+    {"process", kwcli::RunProcessCommand},
 };
 
 int Usage() {
-  std::fputs("usage: kerfwright-cli info [--dxf-cut-layer NAME] [--plt-cut-pen TEXT] FILE...\n", stderr);
+  std::fputs(
+      "usage: kerfwright-cli COMMAND ...\n"
+      "  info [--dxf-cut-layer NAME] [--plt-cut-pen TEXT] FILE...\n"
+      "  process FILE... --ops LIST [--order] [--save-image OUT] [--save-dat OUT.txt]\n",
+      stderr);
   return 2;
 }
 

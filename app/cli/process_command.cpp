@@ -15,20 +15,27 @@ namespace {
 struct OpName {
   std::string_view name;
   EditOp op;
-  bool takesTolerance;
+  size_t arity;  // numbers after the name, each behind a colon
 };
 
 constexpr std::array kOpNames{
-    OpName{"selall", EditOp::SelAll, false},       OpName{"selinv", EditOp::SelInv, false},
-    OpName{"cancelsel", EditOp::CancelSel, false}, OpName{"selunfb", EditOp::SelUnFb, false},
-    OpName{"selsingal", EditOp::SelSingal, false}, OpName{"del", EditOp::Del, false},
-    OpName{"dasan", EditOp::DaSan, false},         OpName{"hb", EditOp::Hb, true},
-    OpName{"backfx", EditOp::BackFx, false},       OpName{"setfb", EditOp::SetFb, false},
-    OpName{"autofb", EditOp::AutoFb, true},        OpName{"smooth", EditOp::Smooth, false},
-    OpName{"setdk", EditOp::SetDk, false},         OpName{"unsetdk", EditOp::UnsetDk, false},
-    OpName{"setdrill", EditOp::SetDrill, false},   OpName{"unsetdrill", EditOp::UnsetDrill, false},
-    OpName{"bak", EditOp::Bak, false},             OpName{"undo", EditOp::Undo, false},
-    OpName{"redo", EditOp::Redo, false},
+    OpName{"selall", EditOp::SelAll, 0},       OpName{"selinv", EditOp::SelInv, 0},
+    OpName{"cancelsel", EditOp::CancelSel, 0}, OpName{"selunfb", EditOp::SelUnFb, 0},
+    OpName{"selsingal", EditOp::SelSingal, 0}, OpName{"del", EditOp::Del, 0},
+    OpName{"dasan", EditOp::DaSan, 0},         OpName{"hb", EditOp::Hb, 1},
+    OpName{"backfx", EditOp::BackFx, 0},       OpName{"setfb", EditOp::SetFb, 0},
+    OpName{"autofb", EditOp::AutoFb, 1},       OpName{"smooth", EditOp::Smooth, 0},
+    OpName{"setdk", EditOp::SetDk, 0},         OpName{"unsetdk", EditOp::UnsetDk, 0},
+    OpName{"setdrill", EditOp::SetDrill, 0},   OpName{"unsetdrill", EditOp::UnsetDrill, 0},
+    OpName{"bak", EditOp::Bak, 0},             OpName{"undo", EditOp::Undo, 0},
+    OpName{"redo", EditOp::Redo, 0},           OpName{"autos", EditOp::AutoS, 0},
+    OpName{"autotree", EditOp::AutoTree, 0},   OpName{"selectedge", EditOp::SelectEdge, 1},
+    OpName{"setstartp", EditOp::SetStartP, 3}, OpName{"pxz", EditOp::PxZ, 0},
+    OpName{"pxa", EditOp::PxA, 0},             OpName{"pxp", EditOp::PxP, 0},
+    OpName{"pxn", EditOp::PxN, 0},             OpName{"selx", EditOp::SelX, 1},
+    OpName{"scale", EditOp::Scale, 3},         OpName{"spin", EditOp::Spin, 2},
+    OpName{"move", EditOp::Move, 2},           OpName{"array", EditOp::Array, 4},
+    OpName{"mirror", EditOp::Mirror, 1},       OpName{"setpathpos", EditOp::SetPathPos, 2},
 };
 
 std::optional<double> NumberOf(std::string_view text) {
@@ -42,14 +49,52 @@ std::optional<EditStep> StepOf(std::string_view entry) {
   const size_t colon = entry.find(':');
   const auto name = entry.substr(0, colon);
   const auto known = std::find_if(kOpNames.begin(), kOpNames.end(), [&](const OpName& o) { return o.name == name; });
-  if (known == kOpNames.end() || known->takesTolerance != (colon != std::string_view::npos)) return std::nullopt;
-  EditStep step{known->op};
-  if (known->takesTolerance) {
-    const auto tolerance = NumberOf(entry.substr(colon + 1));
-    if (!tolerance) return std::nullopt;
-    step.tolerance = *tolerance;
+  if (known == kOpNames.end()) return std::nullopt;
+  EditStep step{known->op, 0, {}};
+  std::string_view rest = colon == std::string_view::npos ? std::string_view() : entry.substr(colon + 1);
+  if (colon != std::string_view::npos && rest.empty()) return std::nullopt;
+  while (colon != std::string_view::npos && !rest.empty()) {
+    const size_t next = rest.find(':');
+    const auto number = NumberOf(rest.substr(0, next));
+    if (!number) return std::nullopt;
+    step.args.push_back(*number);
+    if (next == std::string_view::npos) break;
+    rest = rest.substr(next + 1);
+    if (rest.empty()) return std::nullopt;
   }
+  if (step.args.size() != known->arity) return std::nullopt;
+  if (!step.args.empty()) step.tolerance = step.args[0];
   return step;
+}
+
+int16_t Int16Of(double v) { return static_cast<int16_t>(std::clamp(std::nearbyint(v), -32768.0, 32767.0)); }
+
+void ApplyOrdering(pathcore::CPathObj& doc, const EditStep& step) {
+  const auto& a = step.args;
+  switch (step.op) {
+    case EditOp::AutoS: doc.AutoS(); break;
+    case EditOp::AutoTree: doc.AutoTree(); break;
+    case EditOp::SelectEdge: doc.SelectEdge(static_cast<float>(a[0])); break;
+    case EditOp::SetStartP: doc.SetStartP(static_cast<float>(a[0]), static_cast<float>(a[1]), static_cast<float>(a[2])); break;
+    case EditOp::PxZ: doc.PxZ(); break;
+    case EditOp::PxA: doc.PxA(); break;
+    case EditOp::PxP: doc.PxP(); break;
+    case EditOp::PxN: doc.PxN(); break;
+    case EditOp::SelX: {
+      const auto index = static_cast<int32_t>(std::clamp(std::nearbyint(a[0]), -1.0, 2147483647.0));
+      if (index >= 1 && index <= doc.Count()) doc.SelX(index, false);
+      break;
+    }
+    case EditOp::Scale: doc.Block_Scale(a[0], a[1], Int16Of(a[2])); break;
+    case EditOp::Spin: doc.Block_Spin(a[0], Int16Of(a[1])); break;
+    case EditOp::Move: doc.Block_Move(static_cast<float>(a[0]), static_cast<float>(a[1])); break;
+    case EditOp::Array:
+      doc.Block_Array(static_cast<float>(a[0]), static_cast<float>(a[1]), Int16Of(a[2]), Int16Of(a[3]));
+      break;
+    case EditOp::Mirror: doc.Block_Mirror(Int16Of(a[0])); break;
+    case EditOp::SetPathPos: doc.SetPathPos(static_cast<float>(a[0]), static_cast<float>(a[1])); break;
+    default: break;
+  }
 }
 
 void Apply(pathcore::CPathObj& doc, const EditStep& step) {
@@ -73,6 +118,7 @@ void Apply(pathcore::CPathObj& doc, const EditStep& step) {
     case EditOp::Bak: doc.DocBak(); break;
     case EditOp::Undo: doc.DocUndo(); break;
     case EditOp::Redo: doc.DocRedo(); break;
+    default: ApplyOrdering(doc, step); break;
   }
   doc.ZLSelLmt();  // as the main window does after every command
 }

@@ -17,11 +17,14 @@ namespace kwcli {
 enum class EditOp {
   SelAll, SelInv, CancelSel, SelUnFb, SelSingal, Del, DaSan, Hb, BackFx, SetFb, AutoFb,
   Smooth, SetDk, UnsetDk, SetDrill, UnsetDrill, Bak, Undo, Redo,
+  AutoS, AutoTree, SelectEdge, SetStartP, PxZ, PxA, PxP, PxN, SelX,
+  Scale, Spin, Move, Array, Mirror, SetPathPos,
 };
 
 struct EditStep {
   EditOp op;
-  double tolerance = 0;  // mm, for hb and autofb
+  double tolerance = 0;         // mm, for hb, autofb and selectedge: the first argument
+  std::vector<double> args;     // every number after the name, in order
 };
 
 // "selall,hb:0.05,...": every name known and every tolerance a number, or

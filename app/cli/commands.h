@@ -9,5 +9,6 @@ namespace kwcli {
 
 int RunInfo(const std::vector<std::string>& args);
 int RunProcessCommand(const std::vector<std::string>& args);
+int RunPreview(const std::vector<std::string>& args);
 
 }  // namespace kwcli

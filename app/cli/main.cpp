@@ -15,13 +15,15 @@ struct Command {
 constexpr Command kCommands[] = {
     {"info", kwcli::RunInfo},
     {"process", kwcli::RunProcessCommand},
+    {"preview", kwcli::RunPreview},
 };
 
 int Usage() {
   std::fputs(
       "usage: kerfwright-cli COMMAND ...\n"
       "  info [--dxf-cut-layer NAME] [--plt-cut-pen TEXT] FILE...\n"
-      "  process FILE... --ops LIST [--order] [--save-image OUT] [--save-dat OUT.txt]\n",
+      "  process FILE... --ops LIST [--order] [--save-image OUT] [--save-dat OUT.txt]\n"
+      "  preview FILE... [--ops LIST] [--width PX] [--height PX] [--moves] -o OUT.png\n",
       stderr);
   return 2;
 }

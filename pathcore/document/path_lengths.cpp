@@ -4,16 +4,30 @@
 
 namespace pathcore {
 
-// Accumulated in a Single, as the figures shown to the operator always were.
-float CPathObj::ObjLong() const {
+namespace {
+
+// The summed segment lengths of the cut paths that `counts` admits,
+// accumulated in a Single, as the figures shown to the operator always were.
+template <typename Admit>
+float CutLength(const PathStore& S, Admit&& counts) {
   float total = 0;
   for (int32_t k = 1; k <= S.ObjN; ++k) {
-    if (S.ObjType[k] != kCutPath) continue;
+    if (S.ObjType[k] != kCutPath || !counts(k)) continue;
     for (int32_t i = S.ObjStart[k]; i < S.LastPointOf(k); ++i) {
       total = static_cast<float>(total + PointDistance(S.PointX[i], S.PointY[i], S.PointX[i + 1], S.PointY[i + 1]));
     }
   }
   return total;
+}
+
+}  // namespace
+
+float CPathObj::ObjLong() const {
+  return CutLength(S, [](int32_t) { return true; });
+}
+
+float CPathObj::SelObjLong() const {
+  return CutLength(S, [this](int32_t k) { return S.ObjSel[k] != 0; });
 }
 
 // From the top-left corner of the bounds to the first path, then from each

@@ -219,3 +219,21 @@ TEST_F(WorkDataTest, BitmapFramesScanTheirPixelsFromTheTopRow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WorkDataTest, LengthsCountCutPathsAndTheMovesBetweenAllObjects) {
+  pathcore::CPathObj doc;
+  Add(doc, {{0, 10}, {3, 14}});                   // 5 mm
+  Add(doc, {{3, 14}, {3, 4}});                    // 10 mm, selected
+  Add(doc, {{0, 0}, {100, 0}});                   // a drill path: no cut length
+  StoreOf(doc).ObjSel[2] = pathcore::kSelected;
+  StoreOf(doc).ObjType[3] = pathcore::kDrillPath;
+  doc.ZL();
+  EXPECT_FLOAT_EQ(doc.ObjLong(), 15);
+  EXPECT_FLOAT_EQ(doc.SelObjLong(), 10);
+  // From the top-left corner (0, 14) to (0, 10), then (3, 4) to (0, 0).
+  EXPECT_FLOAT_EQ(doc.MoveLong(), 4 + 5);
+}
+
+}  // namespace

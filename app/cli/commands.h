@@ -10,5 +10,6 @@ namespace kwcli {
 int RunInfo(const std::vector<std::string>& args);
 int RunProcessCommand(const std::vector<std::string>& args);
 int RunPreview(const std::vector<std::string>& args);
+int RunWorkdata(const std::vector<std::string>& args);
 
 }  // namespace kwcli

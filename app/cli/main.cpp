@@ -16,6 +16,7 @@ constexpr Command kCommands[] = {
     {"info", kwcli::RunInfo},
     {"process", kwcli::RunProcessCommand},
     {"preview", kwcli::RunPreview},
+    {"workdata", kwcli::RunWorkdata},
 };
 
 int Usage() {
@@ -23,7 +24,9 @@ int Usage() {
       "usage: kerfwright-cli COMMAND ...\n"
       "  info [--dxf-cut-layer NAME] [--plt-cut-pen TEXT] FILE...\n"
       "  process FILE... --ops LIST [--order] [--save-image OUT] [--save-dat OUT.txt]\n"
-      "  preview FILE... [--ops LIST] [--width PX] [--height PX] [--moves] -o OUT.png\n",
+      "  preview FILE... [--ops LIST] [--width PX] [--height PX] [--moves] -o OUT.png\n"
+      "  workdata FILE... [--ops LIST] --xk K --yk K [--layer-types T0,T1,...] [--offset DX:DY] [--r R]\n"
+      "           [--angle A] [--scan DPI:DIR:ACCL:BACKGAP] [--drill STEP]\n",
       stderr);
   return 2;
 }

@@ -11,5 +11,7 @@ int RunInfo(const std::vector<std::string>& args);
 int RunProcessCommand(const std::vector<std::string>& args);
 int RunPreview(const std::vector<std::string>& args);
 int RunWorkdata(const std::vector<std::string>& args);
+int RunSettings(const std::vector<std::string>& args);
+int RunCarve(const std::vector<std::string>& args);
 
 }  // namespace kwcli

@@ -17,6 +17,8 @@ constexpr Command kCommands[] = {
     {"process", kwcli::RunProcessCommand},
     {"preview", kwcli::RunPreview},
     {"workdata", kwcli::RunWorkdata},
+    {"settings", kwcli::RunSettings},
+    {"carve", kwcli::RunCarve},
 };
 
 int Usage() {
@@ -26,7 +28,9 @@ int Usage() {
       "  process FILE... --ops LIST [--order] [--save-image OUT] [--save-dat OUT.txt]\n"
       "  preview FILE... [--ops LIST] [--width PX] [--height PX] [--moves] -o OUT.png\n"
       "  workdata FILE... [--ops LIST] --xk K --yk K [--layer-types T0,T1,...] [--offset DX:DY] [--r R]\n"
-      "           [--angle A] [--scan DPI:DIR:ACCL:BACKGAP] [--drill STEP]\n",
+      "           [--angle A] [--scan DPI:DIR:ACCL:BACKGAP] [--drill STEP]\n"
+      "  settings [--folder DIR] [--set SECTION/KEY=VALUE]...\n"
+      "  carve FILE --space MM [--bitcount B] [-o OUT.png]\n",
       stderr);
   return 2;
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <random>
 
 #include "doc_test_support.h"
@@ -217,6 +219,38 @@ TEST_F(OrderingTest, ManualMovesGatherTheSelection) {
   none.PxP();
   none.PxN();
   EXPECT_EQ(FirstXs(none), (std::vector<float>{1, 2, 3, 4, 5}));
+}
+
+}  // namespace
+
+namespace {
+
+// Real drawings: the search finds the scan's order on every corpus file small
+// enough for the quadratic scan.
+TEST_F(OrderingTest, SearchOrderEqualsScanOrderOnTheCorpus) {
+  const std::filesystem::path corpus(KW_CORPUS_DIR);
+  if (!std::filesystem::exists(corpus)) GTEST_SKIP() << "no corpus";
+  int compared = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus)) {
+    std::string ext = entry.path().extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    pathcore::CPathObj doc;
+    if (ext == ".dxf") doc.DxfInput(entry.path().string(), "0");
+    else if (ext == ".plt" || ext == ".hpgl") doc.PltInput(entry.path().string(), "1");
+    else if (ext == ".dst") doc.DstInput(entry.path().string());
+    else continue;
+    if (doc.Count() == 0 || doc.Count() > 3000) continue;
+    const auto& s = StoreOf(doc);
+    const auto scan = pathcore::DistanceOrderByScan(s, nullptr);
+    const auto search = pathcore::DistanceOrderBySearch(s, nullptr);
+    ASSERT_EQ(scan.size(), search.size()) << entry.path();
+    for (size_t i = 0; i < scan.size(); ++i) {
+      ASSERT_EQ(scan[i].index, search[i].index) << entry.path() << " at " << i;
+      ASSERT_EQ(scan[i].reversed, search[i].reversed) << entry.path() << " at " << i;
+    }
+    ++compared;
+  }
+  EXPECT_GE(compared, 10);
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ JobRun::JobRun(AxisnetApi& axisnet, CYdkz& ydkz, MachineSettings& settings, cons
     : axisnet_(axisnet), ydkz_(ydkz), s_(settings), cutLayers_(cutLayers), layerMap_(layerMap), host_(host) {}
 
 RunSummary JobRun::Run(pathcore::CPathObj& doc, const RunOptions& options) {
+  if (running_) return {};  // the start button is disabled while a run is going on
   state_ = RunState{};
   cutOff_ = false;
   if (options.selection && doc.SelCount() == 0) return Summary();
@@ -62,8 +63,13 @@ RunSummary JobRun::Run(pathcore::CPathObj& doc, const RunOptions& options) {
   {
     PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
     EventsBinding binding(doc, runner);
-    RequestWorkData(doc, options.selection);
-    failure = runner.Failure();
+    try {
+      RequestWorkData(doc, options.selection);
+    } catch (...) {
+      failure = std::current_exception();
+      state_.stopFlag = -1;
+    }
+    if (!failure) failure = runner.Failure();
   }
   if (options.cutOff && state_.stopFlag == 0)
     cutOff_ = CutPaperOff(ydkz_, s_, cutLayers_, host_, options.feed, JobYmax(doc, options.selection));

@@ -45,7 +45,9 @@ class JobRun {
          const CLayerMap& layerMap, RunHost& host);
 
   // The start button: checks, runs every path through the controller, cuts
-  // the paper off when asked and returns the head to the origin.
+  // the paper off when asked and returns the head to the origin. An error
+  // thrown on the way (a value beyond the controller's range) is raised again
+  // once the tool is up and the head is back; a call while running does nothing.
   RunSummary Run(pathcore::CPathObj& doc, const RunOptions& options);
   bool Running() const { return running_; }
 

@@ -13,12 +13,12 @@ int16_t MoveZTo(CYdkz& ydkz, const MachineSettings& s, float z) {
   return TravelBy(ydkz, s, kAxisZ, z - current);
 }
 
-int16_t TravelTo(CYdkz& ydkz, const MachineSettings& s, float x, float y) {
+int16_t TravelTo(CYdkz& ydkz, const MachineSettings& s, double x, double y) {
   float cx = 0, cy = 0, cz = 0;
   if (ydkz.GetPos(cx, cy, cz) != 0) return -1;
-  const int16_t rx = TravelBy(ydkz, s, kAxisX, x - cx);
+  const int16_t rx = TravelBy(ydkz, s, kAxisX, static_cast<float>(x - cx));
   if (rx != 0) return rx;
-  return TravelBy(ydkz, s, kAxisY, y - cy);
+  return TravelBy(ydkz, s, kAxisY, static_cast<float>(y - cy));
 }
 
 }  // namespace kw

@@ -20,6 +20,6 @@ int16_t MoveZTo(CYdkz& ydkz, const MachineSettings& s, float z);
 
 // Moves X and Y from where they are to x, y mm (both moves are started, then
 // the caller waits); non-zero when a call failed.
-int16_t TravelTo(CYdkz& ydkz, const MachineSettings& s, float x, float y);
+int16_t TravelTo(CYdkz& ydkz, const MachineSettings& s, double x, double y);
 
 }  // namespace kw

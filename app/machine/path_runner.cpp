@@ -103,7 +103,7 @@ PathRunner::PathEnd PathRunner::Wait(int32_t mask) {
 }
 
 PathRunner::PathEnd PathRunner::TravelToStart(int32_t x, int32_t y) {
-  if (TravelTo(ydkz_, s_, float(x / kx_), float(y / ky_)) != 0) return PathEnd::CommunicationError;
+  if (TravelTo(ydkz_, s_, x / kx_, y / ky_) != 0) return PathEnd::CommunicationError;
   return Wait(kMaskXYZ);
 }
 

@@ -195,3 +195,18 @@ TEST_F(JobRunTest, SuctionIsOutputZeroActiveLow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(JobRunTest, ErrorInsideAPathLiftsTheToolReturnsAndIsRaisedAfterwards) {
+  settings.ZPen = 1e9f;  // beyond the controller's 32-bit pulse counts
+  AddPath(doc, {{-50, 10}, {-40, 10}});
+  AddPath(doc, {{-30, 10}, {-20, 10}});
+  EXPECT_THROW(run.Run(doc, {}), kw::ConversionOverflow);
+  EXPECT_TRUE(fake.batches.empty());
+  EXPECT_TRUE(HeadAtOrigin());
+  EXPECT_FALSE(run.Running());
+  EXPECT_EQ(doc.Events(), nullptr);
+}
+
+}  // namespace

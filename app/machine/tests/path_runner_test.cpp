@@ -42,6 +42,7 @@ TEST_F(PathRunnerTest, PenPathTravelsLowersStreamsAndLifts) {
                             "BatchEnd",
                             "Pmove(4,-200,1200,120000,15000)",  // up to ZPos_Up 0
                         }));
+  EXPECT_EQ(fake.batchEndsWhileMoving, 0);  // the batch ends once X and Y are still
   EXPECT_EQ(state.toolDown, kw::kNoToolDown);
   EXPECT_EQ(state.progress.pathsDone, 1);
   EXPECT_DOUBLE_EQ(state.progress.cutLength, 30);

@@ -29,6 +29,7 @@ class ScriptedController : public NullAxisnet {
   int busyPolls = 1;       // status polls that report motion after each move
   int fullAnswers = 0;     // BatchCmdAdd answers 1 this many times before it stores again
   int statusPolls = 0;
+  int batchEndsWhileMoving = 0;  // batches ended before the controller had run them
   std::vector<std::vector<Point>> batches;  // each finished batch: its start and its records
   // Call failFunction fails on its failAt-th call (1-based); with dropLink
   // every later call fails too, as when the cable is pulled.
@@ -116,6 +117,7 @@ class ScriptedController : public NullAxisnet {
   int BatchEnd() override {
     if (Fails("BatchEnd")) return Record("BatchEnd", -1);
     if (!batchRunning_) return Record("BatchEnd", 10000);
+    if (busy_ > 0 && (moving_ & 3)) ++batchEndsWhileMoving;
     batchRunning_ = false;
     positions[0] = records_.back().first, positions[1] = records_.back().second;
     batches.push_back(records_);

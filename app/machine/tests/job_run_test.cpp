@@ -210,3 +210,27 @@ TEST_F(JobRunTest, ErrorInsideAPathLiftsTheToolReturnsAndIsRaisedAfterwards) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(JobRunTest, LayerMapDecidesOrderToolAndWhichLayersMove) {
+  AddPath(doc, {{-50, 10}, {-40, 10}}, 0);
+  AddPath(doc, {{-30, 10}, {-20, 10}}, 1);
+  // Layer 1 at the first position: its paths come first, uncompensated, with the knife.
+  layerMap.SortChange(0, 1);
+  run.Run(doc, {});
+  EXPECT_EQ(fake.batches, (std::vector<Points>{{{-3000, 1000}, {-2000, 1000}},     // layer 1, knife
+                                               {{-2300, 800}, {-2000, 800}},       // lead stroke under the job
+                                               {{-5000, 1000}, {-4000, 1000}}}));  // layer 0 at position 1
+  // Position 1's paths carry layer argument 1, so the knife cuts all three.
+  EXPECT_EQ(fake.CallsStartingWith("Pmove(4,500").size(), 3u);
+  EXPECT_TRUE(fake.CallsStartingWith("Pmove(4,200").empty());
+
+  // A point layer gets no answer from the run, so its paths make no motion.
+  Reset();
+  layerMap.LayerType(0, 2);
+  run.Run(doc, {});
+  EXPECT_EQ(fake.batches, (std::vector<Points>{{{-3000, 1000}, {-2000, 1000}}}));
+}
+
+}  // namespace

@@ -58,19 +58,7 @@ RunSummary JobRun::Run(pathcore::CPathObj& doc, const RunOptions& options) {
   if (options.selection && doc.SelCount() == 0) return Summary();
   if (Refused(doc, options)) return Summary();
   running_ = true;
-  state_.progress.pathsTotal = options.selection ? doc.SelCount() : doc.Count();
-  std::exception_ptr failure;
-  {
-    PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
-    EventsBinding binding(doc, runner);
-    try {
-      RequestWorkData(doc, options.selection);
-    } catch (...) {
-      failure = std::current_exception();
-      state_.stopFlag = -1;
-    }
-    if (!failure) failure = runner.Failure();
-  }
+  const std::exception_ptr failure = PlayWorkData(doc, options.selection);
   if (options.cutOff && state_.stopFlag == 0)
     cutOff_ = CutPaperOff(ydkz_, s_, cutLayers_, host_, options.feed, JobYmax(doc, options.selection));
   ReturnToOrigin(ydkz_, s_, host_);
@@ -79,6 +67,19 @@ RunSummary JobRun::Run(pathcore::CPathObj& doc, const RunOptions& options) {
   RunSummary summary = Summary();
   summary.started = true;
   return summary;
+}
+
+std::exception_ptr JobRun::PlayWorkData(pathcore::CPathObj& doc, bool selection) {
+  state_.progress.pathsTotal = selection ? doc.SelCount() : doc.Count();
+  PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
+  EventsBinding binding(doc, runner);
+  try {
+    RequestWorkData(doc, selection);
+  } catch (...) {
+    state_.stopFlag = -1;
+    return std::current_exception();
+  }
+  return runner.Failure();
 }
 
 bool JobRun::Refused(pathcore::CPathObj& doc, const RunOptions& options) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,8 @@ class JobRun {
 
  private:
   bool Refused(pathcore::CPathObj& doc, const RunOptions& options);
+  // Every path through the controller; an error thrown on the way, if any.
+  std::exception_ptr PlayWorkData(pathcore::CPathObj& doc, bool selection);
   void RequestWorkData(pathcore::CPathObj& doc, bool selection);
   void FollowWithLoweredTool();
   RunSummary Summary() const;

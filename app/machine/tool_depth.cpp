@@ -28,8 +28,9 @@ void StepToolDepth(MachineSettings& s, int tool, int delta) {
 }
 
 int16_t ToolDepthStep(const MachineSettings& s, int tool) {
-  MachineSettings copy = s;
-  return StepOf(copy, tool);
+  if (tool < 0 || tool > 2) throw std::out_of_range("tool index outside 0..2");
+  const int16_t steps[] = {s.ZPosVal_Pen, s.ZPosVal_Cut, s.ZPosVal_HalfCut};
+  return steps[tool];
 }
 
 float LoweredToolHeight(const MachineSettings& s, int16_t toolDown) {

@@ -24,7 +24,8 @@ class RunHost {
   // must be cheap: the program processes its events, the CLI may just return.
   virtual void ProcessEvents() {}
   // The stop button (the run) or the Cancel button (homing); read after every
-  // ProcessEvents, and once seen the engine remembers it.
+  // ProcessEvents, and once seen the engine remembers it until the next run.
+  // The host clears its own state before it starts another run.
   virtual bool StopRequested() { return false; }
   // The pause toggle: while it is down the engine's waits hold.
   virtual bool Paused() { return false; }

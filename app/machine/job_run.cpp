@@ -1,0 +1,136 @@
+#include "app/machine/job_run.h"
+
+#include "app/machine/machine_moves.h"
+#include "app/machine/paper_cutoff.h"
+#include "app/machine/path_runner.h"
+#include "app/machine/run_checks.h"
+#include "app/machine/tool_depth.h"
+#include "support/basic_text.h"
+
+namespace kw {
+
+namespace {
+
+inline constexpr int16_t kWorkLayerCount = 14;  // layers 0..14 go to the request
+inline constexpr int16_t kKnifeAngle = 1;      // allowed direction-class change, sixteenths of a turn
+
+SafeRect SafeRectOf(const pathcore::CPathObj& doc, bool selection, const MachineSettings& s) {
+  SafeRect r;
+  if (selection)
+    doc.GetSafeRect_Sel(s.CutOffsetX, s.CutOffsetY, r.Xmin, r.Xmax, r.Ymin, r.Ymax);
+  else
+    doc.GetSafeRect(s.CutOffsetX, s.CutOffsetY, r.Xmin, r.Xmax, r.Ymin, r.Ymax);
+  return r;
+}
+
+double JobYmax(const pathcore::CPathObj& doc, bool selection) { return selection ? doc.SelYMax() : doc.Ymax(); }
+
+// Puts the run's handler in as the document's event sink for the request and
+// gives the host's sink back afterwards, also when the request throws.
+class EventsBinding {
+ public:
+  EventsBinding(pathcore::CPathObj& doc, pathcore::CPathObjEvents& sink) : doc_(doc), previous_(doc.Events()) {
+    doc_.SetEvents(&sink);
+  }
+  ~EventsBinding() { doc_.SetEvents(previous_); }
+  EventsBinding(const EventsBinding&) = delete;
+  EventsBinding& operator=(const EventsBinding&) = delete;
+
+ private:
+  pathcore::CPathObj& doc_;
+  pathcore::CPathObjEvents* previous_;
+};
+
+}  // namespace
+
+RunOptions RunOptionsFromSettings(const MachineSettings& s, bool selection) {
+  return {.selection = selection, .cutOff = s.Ck_Cut != 0, .feed = static_cast<float>(Val(s.RtCut))};
+}
+
+JobRun::JobRun(AxisnetApi& axisnet, CYdkz& ydkz, MachineSettings& settings, const CCutLayer& cutLayers,
+               const CLayerMap& layerMap, RunHost& host)
+    : axisnet_(axisnet), ydkz_(ydkz), s_(settings), cutLayers_(cutLayers), layerMap_(layerMap), host_(host) {}
+
+RunSummary JobRun::Run(pathcore::CPathObj& doc, const RunOptions& options) {
+  if (running_) return {};  // the start button is disabled while a run is going on
+  state_ = RunState{};
+  cutOff_ = false;
+  if (options.selection && doc.SelCount() == 0) return Summary();
+  if (Refused(doc, options)) return Summary();
+  running_ = true;
+  const std::exception_ptr failure = PlayWorkData(doc, options.selection);
+  if (options.cutOff && state_.stopFlag == 0)
+    cutOff_ = CutPaperOff(ydkz_, s_, cutLayers_, host_, options.feed, JobYmax(doc, options.selection));
+  ReturnToOrigin(ydkz_, s_, host_);
+  running_ = false;
+  if (failure) std::rethrow_exception(failure);
+  RunSummary summary = Summary();
+  summary.started = true;
+  return summary;
+}
+
+std::exception_ptr JobRun::PlayWorkData(pathcore::CPathObj& doc, bool selection) {
+  state_.progress.pathsTotal = selection ? doc.SelCount() : doc.Count();
+  PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
+  EventsBinding binding(doc, runner);
+  try {
+    RequestWorkData(doc, selection);
+  } catch (...) {
+    state_.stopFlag = -1;
+    return std::current_exception();
+  }
+  return runner.Failure();
+}
+
+bool JobRun::Refused(pathcore::CPathObj& doc, const RunOptions& options) {
+  std::string key = WorkAreaRefusal(SafeRectOf(doc, options.selection, s_), s_);
+  if (key.empty() && options.cutOff)
+    key = CutOffRefusal(options.feed, JobYmax(doc, options.selection), options.selection, s_);
+  if (key.empty()) return false;
+  ShowRunMessage(host_, state_, key);
+  return true;
+}
+
+void JobRun::RequestWorkData(pathcore::CPathObj& doc, bool selection) {
+  std::vector<int16_t> sort, type;
+  layerMap_.GetSort(sort);
+  layerMap_.GetType(type);
+  float offsetX = s_.CutOffsetX, offsetY = s_.CutOffsetY, r = s_.CutR;
+  const double kx = PulsesPerMm(s_, 0), ky = PulsesPerMm(s_, 1);
+  if (selection)
+    doc.GetWorkDat_Layer_Sel(kx, ky, kWorkLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
+  else
+    doc.GetWorkDat_Layer(kx, ky, kWorkLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
+}
+
+RunSummary JobRun::Summary() const {
+  RunSummary summary;
+  summary.stopped = state_.stopFlag != 0;
+  summary.communicationFailed = state_.communicationFailed;
+  summary.cutOff = cutOff_;
+  summary.pathsRun = state_.progress.pathsDone;
+  summary.pathsSkipped = state_.pathsSkipped;
+  summary.cutLength = state_.progress.cutLength;
+  summary.messageKeys = state_.messageKeys;
+  return summary;
+}
+
+void JobRun::ToolAdd(int tool) {
+  StepToolDepth(s_, tool, +1);
+  FollowWithLoweredTool();
+}
+
+void JobRun::ToolDec(int tool) {
+  StepToolDepth(s_, tool, -1);
+  FollowWithLoweredTool();
+}
+
+void JobRun::FollowWithLoweredTool() {
+  if (state_.toolDown != kNoToolDown) MoveZTo(ydkz_, s_, LoweredToolHeight(s_, state_.toolDown));
+}
+
+void JobRun::SetSuction(bool on) { ydkz_.SetOutBit(0, on ? 0 : 1); }
+
+bool JobRun::SuctionOn() { return !ydkz_.GetOutBit(0); }
+
+}  // namespace kw

@@ -1,0 +1,12 @@
+#include "app/machine/run_state.h"
+
+#include "app/machine/language_files.h"
+
+namespace kw {
+
+void ShowRunMessage(RunHost& host, RunState& state, const std::string& key) {
+  state.messageKeys.push_back(key);
+  host.ShowMessage(key, MessageText(key));
+}
+
+}  // namespace kw

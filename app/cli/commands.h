@@ -13,5 +13,7 @@ int RunPreview(const std::vector<std::string>& args);
 int RunWorkdata(const std::vector<std::string>& args);
 int RunSettings(const std::vector<std::string>& args);
 int RunCarve(const std::vector<std::string>& args);
+int RunRun(const std::vector<std::string>& args);
+int RunHome(const std::vector<std::string>& args);
 
 }  // namespace kwcli

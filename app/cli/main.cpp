@@ -19,6 +19,8 @@ constexpr Command kCommands[] = {
     {"workdata", kwcli::RunWorkdata},
     {"settings", kwcli::RunSettings},
     {"carve", kwcli::RunCarve},
+    {"run", kwcli::RunRun},
+    {"home", kwcli::RunHome},
 };
 
 int Usage() {
@@ -30,7 +32,9 @@ int Usage() {
       "  workdata FILE... [--ops LIST] --xk K --yk K [--layer-types T0,T1,...] [--offset DX:DY] [--r R]\n"
       "           [--angle A] [--scan DPI:DIR:ACCL:BACKGAP] [--drill STEP]\n"
       "  settings [--folder DIR] [--set SECTION/KEY=VALUE]...\n"
-      "  carve FILE --space MM [--bitcount B] [-o OUT.png]\n",
+      "  carve FILE --space MM [--bitcount B] [-o OUT.png]\n"
+      "  run FILE... --controller HOST:PORT [--folder DIR] [--selection] [--no-autolayout] [--force]\n"
+      "  home --controller HOST:PORT [--folder DIR]\n",
       stderr);
   return 2;
 }

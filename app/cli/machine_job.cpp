@@ -1,0 +1,130 @@
+#include "app/cli/machine_job.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "app/cli/cli_run_host.h"
+#include "app/machine/cut_layer.h"
+#include "app/machine/cydkz.h"
+#include "app/machine/homing_sequence.h"
+#include "app/machine/language_files.h"
+#include "app/machine/layer_map.h"
+#include "app/machine/machine_settings.h"
+#include "app/machine/run_preparation.h"
+#include "app/machine/settings_file.h"
+#include "pathcore/document/app_path.h"
+
+namespace kwcli {
+namespace {
+
+// The process-wide settings from the folder's Setting.ini, with the tool
+// heights computed and the controller from the command line.
+kw::MachineSettings& LoadSettingsFor(const MachineJobArgs& args) {
+  const std::filesystem::path folder = args.folder.empty() ? pathcore::AppPath() : std::filesystem::path(args.folder);
+  auto loaded = kw::LoadSettings(folder / "Setting.ini");
+  for (const auto& problem : loaded.problems) std::fprintf(stderr, "settings: %s\n", problem.c_str());
+  kw::MachineSettings& s = kw::Settings();
+  s = loaded.settings;
+  kw::ComputeToolHeights(s);
+  if (!args.address.empty()) s.ControllerAddress = args.address;
+  if (args.port > 0) s.ControllerPort = args.port;
+  return s;
+}
+
+bool Connect(kw::CYdkz& ydkz, const kw::MachineSettings& s, std::string& error) {
+  if (ydkz.OpenPort("") != 0 || ydkz.Connect() != 0) {
+    error = "no controller answers at " + s.ControllerAddress + ":" + std::to_string(s.ControllerPort);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ParseController(const std::string& text, std::string& address, int& port) {
+  const size_t colon = text.rfind(':');
+  if (colon == std::string::npos || colon == 0) return false;
+  const char* first = text.data() + colon + 1;
+  const char* last = text.data() + text.size();
+  const auto [end, ec] = std::from_chars(first, last, port);
+  if (ec != std::errc() || end != last || port <= 0 || port > 65535) return false;
+  address = text.substr(0, colon);
+  return true;
+}
+
+bool ParseMachineJobArgs(const std::vector<std::string>& args, MachineJobArgs& out, std::string& error,
+                         bool needController) {
+  bool haveController = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool valued = a == "--controller" || a == "--folder" || a == "--dxf-cut-layer" || a == "--plt-cut-pen";
+    if (valued && i + 1 == args.size()) return error = a + " needs a value", false;
+    if (a == "--controller") {
+      if (!ParseController(args[++i], out.address, out.port)) return error = "--controller wants HOST:PORT", false;
+      haveController = true;
+    } else if (a == "--folder") {
+      out.folder = args[++i];
+    } else if (a == "--dxf-cut-layer") {
+      out.import.dxfCutLayer = args[++i];
+    } else if (a == "--plt-cut-pen") {
+      out.import.pltCutPen = args[++i];
+    } else if (a == "--selection") {
+      out.selection = true;
+    } else if (a == "--no-autolayout") {
+      out.autoLayout = false;
+    } else if (a == "--force") {
+      out.force = true;
+    } else if (a.starts_with("-")) {
+      return error = "unknown option " + a, false;
+    } else {
+      out.files.push_back(a);
+    }
+  }
+  if (needController && !haveController) return error = "--controller HOST:PORT is required", false;
+  return true;
+}
+
+bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJobResult& result) {
+  kw::MachineSettings& s = LoadSettingsFor(args);
+  pathcore::CPathObj doc;
+  if (!ImportFiles(doc, args.files, args.import, result.error)) return false;
+  doc.SetPathPos(0, 0);  // the job's bottom-right corner at the machine origin, as File Open places it
+  kw::CYdkz ydkz(axisnet, s);
+  if (!Connect(ydkz, s, result.error)) return false;
+  CliRunHost host;
+  if (args.homeFirst && !kw::GoHome(ydkz, s, host).homed) {
+    result.error = "homing did not finish";
+    return ydkz.DisConnect(), false;
+  }
+  if (!kw::LiftAndCheckHomeReference(ydkz, s) && !args.force) {
+    result.error = kw::MessageText(kw::kNoHomeReferenceKey) + " (--force runs anyway)";
+    return ydkz.DisConnect(), false;
+  }
+  kw::CCutLayer layers;
+  kw::CLayerMap map;
+  if (const int bad = kw::PrepareRun(doc, layers, s, args.autoLayout && s.AutoLayout); bad >= 0) {
+    result.error = "working speed " + std::to_string(bad) + " is not a positive number";
+    return ydkz.DisConnect(), false;
+  }
+  kw::JobRun run(axisnet, ydkz, s, layers, map, host);
+  result.run = run.Run(doc, kw::RunOptionsFromSettings(s, args.selection));
+  host.FinishProgress();
+  result.paths = doc.Count();
+  result.cutLength = doc.ObjLong();
+  result.travelLength = doc.MoveLong();
+  ydkz.DisConnect();
+  return true;
+}
+
+bool HomeMachine(const MachineJobArgs& args, kw::AxisnetApi& axisnet, std::string& error) {
+  kw::MachineSettings& s = LoadSettingsFor(args);
+  kw::CYdkz ydkz(axisnet, s);
+  if (!Connect(ydkz, s, error)) return false;
+  CliRunHost host;
+  const kw::HomingResult homed = kw::GoHome(ydkz, s, host);
+  ydkz.DisConnect();
+  if (!homed.homed) error = homed.cancelled ? "homing cancelled" : "homing did not finish";
+  return homed.homed;
+}
+
+}  // namespace kwcli

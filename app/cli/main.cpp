@@ -1,5 +1,6 @@
 // kerfwright-cli: dispatches to one function per command.
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,13 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
   for (const Command& c : kCommands) {
-    if (name == c.name) return c.run(args);
+    if (name != c.name) continue;
+    try {
+      return c.run(args);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "kerfwright-cli %s: %s\n", c.name, e.what());
+      return 1;
+    }
   }
   std::fprintf(stderr, "kerfwright-cli: unknown command '%s'\n", name.c_str());
   return Usage();

@@ -31,6 +31,15 @@ class RawPeer {
 
   uint16_t Port() const { return port_; }
 
+  // Waits for one request and sends each reply back to where it came from.
+  void AnswerNext(const std::vector<std::vector<uint8_t>>& replies) {
+    std::vector<uint8_t> d(70000);
+    sockaddr_in from{};
+    socklen_t size = sizeof from;
+    if (::recvfrom(fd_, d.data(), d.size(), 0, reinterpret_cast<sockaddr*>(&from), &size) < 0) return;
+    for (const auto& r : replies) ::sendto(fd_, r.data(), r.size(), 0, reinterpret_cast<sockaddr*>(&from), size);
+  }
+
   // Every datagram that arrives before the line has been quiet for quiet_ms.
   std::vector<std::vector<uint8_t>> Drain(int quiet_ms = 50) {
     std::vector<std::vector<uint8_t>> got;

@@ -58,6 +58,23 @@ TEST_F(BatchTest, RecordsArriveCompleteAndInOrderWithTheFramesAroundThem) {
   EXPECT_TRUE(s.batch_end_marked);
   EXPECT_EQ(trace_.Count("Exit->"), 1);
   EXPECT_EQ(GetBatchMode(), 0);
+  const axissim::PathSample end =
+      sim_.With([](Machine& m, ControllerState&) { return m.Path().Samples().back(); });
+  EXPECT_EQ(end.x, records.back().x);
+  EXPECT_EQ(end.y, records.back().y);
+}
+
+// The library ends a running batch when it is unloaded; a child process that
+// exits with its batch still running shows it to the simulator.
+TEST_F(BatchTest, UnloadingTheLibraryEndsARunningBatch) {
+  GTEST_FLAG_SET(death_test_style, "fast");
+  EXPECT_EXIT(
+      {
+        BatchBegin(0, 0, 0);
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_TRUE(Eventually([this] { return Requests(0x56) == 1; }));
 }
 
 TEST_F(BatchTest, TenThousandRecordsSurviveTwentyPercentLostRequests) {

@@ -138,5 +138,31 @@ TEST_F(LinkTest, OccasionalFaultsAreRiddenOutByResends) {
   EXPECT_GT(trace_.Count("超时重发"), 0);
 }
 
+TEST_F(LinkTest, ASilentSimulatorTimesOutAfterTheResends) {
+  SetReSend(2);
+  sim_.SetFaults(MakeFaults([](axissim::Faults& f) { f.silent = true; }));
+  int32_t a = 1, b = 2, c = 3, d = 4;
+  EXPECT_EQ(GetPosDev(&a, &b, &c, &d), -1);
+  EXPECT_EQ(std::vector<int32_t>({a, b, c, d}), std::vector<int32_t>({1, 2, 3, 4}));
+  EXPECT_EQ(trace_.Count("超时重发"), 2);
+  EXPECT_EQ(GetErrPack(), 0);
+  EXPECT_EQ(Requests(0x30), 0u);
+}
+
+// Frames carry no sequence number: a reply that comes too late for the first
+// attempt answers the resent request.
+TEST_F(LinkTest, ALateReplyAnswersTheResentRequest) {
+  ASSERT_EQ(SetPCMarkB(42), 0);
+  sim_.SetFaults(MakeFaults([](axissim::Faults& f) {
+    f.delay_reply = 1.0;
+    f.delay = std::chrono::milliseconds(60);
+  }));
+  SetTimeOut(40);
+  int16_t mark = 0;
+  EXPECT_EQ(GetPCMarkB(&mark), 0);
+  EXPECT_EQ(mark, 42);
+  EXPECT_GE(trace_.Count("超时重发"), 1);
+}
+
 }  // namespace
 }  // namespace kw::axisnet::testing

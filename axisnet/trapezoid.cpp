@@ -1,5 +1,6 @@
 #include "axisnet/trapezoid.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kw::axisnet {
@@ -34,7 +35,10 @@ void ExpandTrapezoid(const QueuedPoint& point, const RampSettings& ramp, Positio
 
   const int64_t ramp_difference =
       RampDistance(point.speed, ramp.acceleration) - RampDistance(ramp.start_speed, ramp.acceleration);
-  const int64_t decelerate_at = ramp_difference >= length / 2 ? length / 2 : length - ramp_difference;
+  // A target speed below the start speed needs no braking distance; without the
+  // floor at 0 the braking point would lie beyond the end of the line.
+  const int64_t decelerate_at =
+      ramp_difference >= length / 2 ? length / 2 : length - std::max<int64_t>(ramp_difference, 0);
 
   out.push_back({kSegmentSpeed, 0, 0, 0, point.speed, 0});
   out.push_back({kSegmentStartSpeed, 0, 0, 0, ramp.start_speed, 0});

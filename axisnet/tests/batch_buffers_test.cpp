@@ -103,6 +103,9 @@ TEST(Trapezoid, ShortMovesBrakeHalfwayAndStandstillAddsNothing) {
   EXPECT_EQ(out[4].speed_or_length, 50);
   ExpandTrapezoid({0, 0, 0, 100000, 0}, {0, 0}, at, out);  // no acceleration set: no ramp
   EXPECT_EQ(out[7].speed_or_length, 100);
+  ExpandTrapezoid({0, 1000, 0, 100, 0}, {20000, 50000}, at, out);  // slower than the start speed
+  EXPECT_EQ(out[12].speed_or_length, 1000);
+  EXPECT_EQ(out[14].speed_or_length, 0);
 }
 
 }  // namespace

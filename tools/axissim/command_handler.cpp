@@ -54,15 +54,21 @@ std::optional<std::vector<uint8_t>> CommandHandler::Handle(const axisnet::Reques
 
 std::vector<uint8_t> CommandHandler::Dispatch(const axisnet::Request& request) {
   ByteReader r(request.data);
-  switch (request.command) {
+  if (request.command < 0x10) return InputsAndMarks(request.command, r);
+  if (request.command < 0x40) return Motion(request.command, r);
+  if (request.command < 0x80) return Batch(request, r);
+  return Configuration(request.command, r);
+}
+
+std::vector<uint8_t> CommandHandler::InputsAndMarks(uint8_t command, ByteReader& r) {
+  switch (command) {
     case 0x00: return Word(version_);
     case 0x01: state_.connected = r.U8() == 1; return {};
     case 0x02: state_.connected = false; return {};
     case 0x03: state_.pc_mark_b = static_cast<int16_t>(ReadBe16(r)); return {};
     case 0x04: return Word(static_cast<uint16_t>(state_.pc_mark_b));
     case 0x05: {
-      const uint8_t output = r.U8() & 0x0F;
-      const uint16_t bit = static_cast<uint16_t>(1u << output);
+      const uint16_t bit = static_cast<uint16_t>(1u << (r.U8() & 0x0F));
       state_.outputs = r.U8() != 0 ? (state_.outputs | bit) : (state_.outputs & ~bit);
       return {};
     }
@@ -72,9 +78,15 @@ std::vector<uint8_t> CommandHandler::Dispatch(const axisnet::Request& request) {
     case 0x09: return Long(machine_.Position(r.U8()));
     case 0x0A: state_.register_a = ReadBe16(r); return {};
     case 0x0B: ReadBytes(r, state_.limit_mode); return {};
+    default: throw UnknownCommand();
+  }
+}
+
+std::vector<uint8_t> CommandHandler::Motion(uint8_t command, ByteReader& r) {
+  switch (command) {
     case 0x10: {
       const uint8_t axis = r.U8();
-      std::array<int32_t, 4> v{};
+      std::array<int32_t, 4> v{};  // distance, start speed, acceleration, speed
       ReadLongs(r, v);
       machine_.Move(axis, v[0], v[1], v[2], v[3]);
       return {};
@@ -96,6 +108,12 @@ std::vector<uint8_t> CommandHandler::Dispatch(const axisnet::Request& request) {
       PutBe16(w, static_cast<uint16_t>(state_.pendant_value));
       return w.Take();
     }
+    default: throw UnknownCommand();
+  }
+}
+
+std::vector<uint8_t> CommandHandler::Batch(const axisnet::Request& request, ByteReader& r) {
+  switch (request.command) {
     case 0x40:
     case 0x42: return TakeBatchFrame(request);
     case 0x41:
@@ -114,6 +132,12 @@ std::vector<uint8_t> CommandHandler::Dispatch(const axisnet::Request& request) {
     case 0x55: state_.batch_open = true; return {};
     case 0x56: state_.batch_open = false; return {};
     case 0x57: ReadLongs(r, state_.batch_begin); return {};
+    default: throw UnknownCommand();
+  }
+}
+
+std::vector<uint8_t> CommandHandler::Configuration(uint8_t command, ByteReader& r) {
+  switch (command) {
     case 0x80: ReadLongs(r, state_.syn_axis_config); return {};
     case 0x81: r.Skip(6); return {};
     case 0x82: r.Skip(3); return {};

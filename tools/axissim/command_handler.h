@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "axisnet/frame.h"
+#include "support/byte_reader.h"
 #include "tools/axissim/controller_state.h"
 #include "tools/axissim/machine.h"
 
@@ -22,6 +23,10 @@ class CommandHandler {
 
  private:
   std::vector<uint8_t> Dispatch(const axisnet::Request& request);
+  std::vector<uint8_t> InputsAndMarks(uint8_t command, ByteReader& r);
+  std::vector<uint8_t> Motion(uint8_t command, ByteReader& r);
+  std::vector<uint8_t> Batch(const axisnet::Request& request, ByteReader& r);
+  std::vector<uint8_t> Configuration(uint8_t command, ByteReader& r);
   std::vector<uint8_t> TakeBatchFrame(const axisnet::Request& request);
   std::vector<uint8_t> Positions() const;
 

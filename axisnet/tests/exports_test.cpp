@@ -85,92 +85,52 @@ TEST_F(ExportsTest, ConfigurationCommandsReachTheController) {
   EXPECT_EQ(s.register_a, 0x55AA);
 }
 
-// Each getter with its command and the reply length it expects.
+// Each getter with its command and the reply length it expects; the call
+// reports its outputs, which all start as 77.
 struct Getter {
   const char* name;
   uint8_t command;
   int length;
-  std::function<int32_t(int32_t& sentinel_changes)> call;
+  std::function<int32_t(std::vector<int32_t>& outputs)> call;
 };
 
-int32_t CountChanged(std::initializer_list<int32_t> values, int32_t sentinel) {
-  int32_t changed = 0;
-  for (int32_t v : values) changed += v != sentinel ? 1 : 0;
-  return changed;
-}
-
 const std::vector<Getter>& Getters() {
+  using Out = std::vector<int32_t>;
   static const std::vector<Getter> getters = {
-      {"GetPosDev", 0x30, 20,
-       [](int32_t& changed) {
-         int32_t a = 77, b = 77, c = 77, d = 77;
-         const int32_t r = GetPosDev(&a, &b, &c, &d);
-         changed = CountChanged({a, b, c, d}, 77);
-         return r;
-       }},
-      {"GetMotionStatus", 0x31, 2,
-       [](int32_t& changed) {
-         int32_t s = 77;
-         const int32_t r = GetMotionStatus(&s);
-         changed = CountChanged({s}, 77);
-         return r;
-       }},
+      {"GetPosDev", 0x30, 20, [](Out& o) { return GetPosDev(&o[0], &o[1], &o[2], &o[3]); }},
+      {"GetMotionStatus", 0x31, 2, [](Out& o) { return GetMotionStatus(&o[0]); }},
+      {"GetSynData", 0x32, 4, [](Out& o) { return GetSynData(&o[0]); }},
+      {"GetGpIn", 0x06, 2, [](Out& o) { return GetGpIn(&o[0]); }},
+      {"GetGpOut", 0x07, 2, [](Out& o) { return GetGpOut(&o[0]); }},
+      {"GetCapPos", 0x09, 4, [](Out& o) { return GetCapPos(1, &o[0]); }},
       {"GetJoyData", 0x33, 3,
-       [](int32_t& changed) {
-         uint8_t k = 77;
-         int16_t v = 77;
-         const int32_t r = GetJoyData(&k, &v);
-         changed = CountChanged({k, v}, 77);
-         return r;
-       }},
-      {"GetSynData", 0x32, 4,
-       [](int32_t& changed) {
-         int32_t v = 77;
-         const int32_t r = GetSynData(&v);
-         changed = CountChanged({v}, 77);
+       [](Out& o) {
+         uint8_t key = 77;
+         int16_t value = 77;
+         const int32_t r = GetJoyData(&key, &value);
+         o[0] = key;
+         o[1] = value;
          return r;
        }},
       {"GetRecordInfo", 0x84, 21,
-       [](int32_t& changed) {
-         int16_t k = 77;
-         int32_t v[5] = {77, 77, 77, 77, 77};
-         const int32_t r = GetRecordInfo(&k, &v[0], &v[1], &v[2], &v[3], &v[4]);
-         changed = CountChanged({k, v[0], v[1], v[2], v[3], v[4]}, 77);
+       [](Out& o) {
+         int16_t kind = 77;
+         const int32_t r = GetRecordInfo(&kind, &o[1], &o[2], &o[3], &o[4], &o[5]);
+         o[0] = kind;
          return r;
        }},
       {"GetPCMarkB", 0x04, 2,
-       [](int32_t& changed) {
+       [](Out& o) {
          int16_t v = 77;
          const int32_t r = GetPCMarkB(&v);
-         changed = CountChanged({v}, 77);
+         o[0] = v;
          return r;
        }},
       {"GetSysVerDev", 0x00, 2,
-       [](int32_t& changed) {
+       [](Out& o) {
          int16_t v = 77;
          const int32_t r = GetSysVerDev(&v);
-         changed = CountChanged({v}, 77);
-         return r;
-       }},
-      {"GetGpIn", 0x06, 2,
-       [](int32_t& changed) {
-         int32_t v = 77;
-         const int32_t r = GetGpIn(&v);
-         changed = CountChanged({v}, 77);
-         return r;
-       }},
-      {"GetGpOut", 0x07, 2,
-       [](int32_t& changed) {
-         int32_t v = 77;
-         const int32_t r = GetGpOut(&v);
-         changed = CountChanged({v}, 77);
-         return r;
-       }},
-      {"GetCapPos", 0x09, 4,
-       [](int32_t& changed) {
-         int32_t v = 77;
-         const int32_t r = GetCapPos(1, &v);
-         changed = CountChanged({v}, 77);
+         o[0] = v;
          return r;
        }},
   };
@@ -178,18 +138,20 @@ const std::vector<Getter>& Getters() {
 }
 
 TEST_F(ExportsTest, GettersRefuseRepliesOfAnyOtherLengthAndLeaveOutputsUnchanged) {
+  const std::vector<int32_t> untouched(6, 77);
   for (const Getter& g : Getters()) {
     for (int length : {0, g.length - 1, g.length + 1, 200}) {
       axissim::Faults faults;
       faults.reply_length[g.command] = length;
       sim_.SetFaults(faults);
-      int32_t changed = -1;
-      EXPECT_EQ(g.call(changed), -1) << g.name << " " << length;
-      EXPECT_EQ(changed, 0) << g.name << " " << length;
+      std::vector<int32_t> outputs = untouched;
+      EXPECT_EQ(g.call(outputs), -1) << g.name << " " << length;
+      EXPECT_EQ(outputs, untouched) << g.name << " " << length;
     }
     sim_.SetFaults({});
-    int32_t changed = -1;
-    EXPECT_EQ(g.call(changed), 0) << g.name;
+    std::vector<int32_t> outputs = untouched;
+    EXPECT_EQ(g.call(outputs), 0) << g.name;
+    EXPECT_NE(outputs, untouched) << g.name;
   }
 }
 

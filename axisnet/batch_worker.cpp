@@ -1,0 +1,124 @@
+#include "axisnet/batch_worker.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "axisnet/batch_segment.h"
+#include "axisnet/big_endian.h"
+#include "axisnet/library_state.h"
+#include "axisnet/trace.h"
+
+namespace kw::axisnet {
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr uint8_t kCmdSegments = 0x40;
+constexpr uint8_t kCmdSettings = 0x41;
+constexpr uint8_t kCmdRecords = 0x42;
+constexpr uint8_t kCmdBufferMark = 0x43;
+constexpr uint8_t kCmdBatchStart = 0x55;
+constexpr uint8_t kCmdBatchStop = 0x56;
+constexpr uint8_t kCmdBeginPoint = 0x57;
+constexpr int32_t kSettingsConstant = 20000;
+
+// The number of items the controller says it took; a reply of another size took nothing.
+size_t TakenCount(const Transaction& t) { return t.OkWithLength(1) ? t.reply[0] : 0; }
+
+void SendStartFrames(const LibraryState& state) {
+  ByteWriter begin;
+  PutBe32(begin, state.begin.x);
+  PutBe32(begin, state.begin.y);
+  PutBe32(begin, state.begin.z);
+  ByteWriter settings;
+  for (int32_t v : {state.ramp.start_speed, state.ramp.start_speed, state.ramp.acceleration, kSettingsConstant,
+                    state.third_setting})
+    PutBe32(settings, v);
+  LockedTransact(kCmdBeginPoint, begin.Data());
+  LockedTransact(kCmdSettings, settings.Data());
+  LockedTransact(kCmdBatchStart, {});
+}
+
+void FinishWorker(LibraryState& state) {
+  LockedTransact(kCmdBatchStop, {});
+  state.worker_finished = true;
+}
+
+// One pass over pending records: true when a frame went out.
+bool SendPendingRecords(LibraryState& state) {
+  std::vector<uint8_t> data;
+  {
+    std::lock_guard guard(state.buffer_lock);
+    const auto pending = state.records.Pending();
+    if (pending.empty()) return false;
+    data = EncodeRecords(pending);
+  }
+  const Transaction t = LockedTransact(kCmdRecords, data);
+  std::this_thread::sleep_for(milliseconds(20));
+  const size_t taken = TakenCount(t);
+  std::lock_guard guard(state.buffer_lock);
+  state.records.Taken(taken);
+  return true;
+}
+
+void HandOverOrMarkEnd(LibraryState& state) {
+  std::lock_guard guard(state.buffer_lock);
+  if (state.records.HandOverFill()) return;
+  if (state.buffer_done) {
+    const uint8_t all_handed_over = 1;
+    LockedTransact(kCmdBufferMark, std::span(&all_handed_over, 1));
+    state.buffer_done = false;
+  }
+}
+
+std::vector<BatchSegment> GatherSegments(LibraryState& state, Position3& at) {
+  std::vector<BatchSegment> segments;
+  while (segments.size() < kMaxSegmentsPerFrame) {
+    std::optional<QueuedPoint> point;
+    {
+      std::lock_guard guard(state.queue_lock);
+      point = state.queue.Take();
+    }
+    if (!point) break;
+    ExpandTrapezoid(*point, state.ramp, at, segments);
+  }
+  return segments;
+}
+
+// A stop request also ends the resending, so BatchEnd returns when the controller is gone.
+void SendSegments(LibraryState& state, std::span<const BatchSegment> segments) {
+  size_t offset = 0;
+  while (offset < segments.size() && !state.stop_request) {
+    const Transaction t = LockedTransact(kCmdSegments, EncodeSegments(segments.subspan(offset)));
+    offset += std::min(TakenCount(t), segments.size() - offset);
+    std::this_thread::sleep_for(milliseconds(1));
+  }
+}
+
+}  // namespace
+
+void RunRecordWorker(LibraryState& state) {
+  SendStartFrames(state);
+  while (!state.stop_request) {
+    if (!SendPendingRecords(state)) HandOverOrMarkEnd(state);
+    std::this_thread::sleep_for(milliseconds(2));
+  }
+  FinishWorker(state);
+  Trace("Exit->");
+  state.batch_running = 0;
+}
+
+void RunPointWorker(LibraryState& state) {
+  SendStartFrames(state);
+  Position3 at = state.begin;
+  while (!state.stop_request) {
+    const std::vector<BatchSegment> segments = GatherSegments(state, at);
+    if (!segments.empty()) SendSegments(state, segments);
+    std::this_thread::sleep_for(milliseconds(5));
+  }
+  FinishWorker(state);
+  state.batch_running = 0;
+}
+
+}  // namespace kw::axisnet

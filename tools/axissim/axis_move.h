@@ -1,0 +1,37 @@
+// One single-axis relative move with a trapezoid speed profile: ramp from the
+// start speed up to the speed, cruise, ramp down again over the same distance.
+#pragma once
+
+#include <cstdint>
+
+namespace kw::axissim {
+
+class AxisMove {
+ public:
+  AxisMove() = default;
+  // Times in simulated seconds; distance in pulses, speeds pulses/s, acceleration pulses/s².
+  AxisMove(double start_time, double start_position, int32_t distance, int32_t start_speed, int32_t acceleration,
+           int32_t speed);
+
+  double PositionAt(double time) const;  // pulses
+  double EndTime() const { return start_time_ + total_time_; }
+  double EndPosition() const { return start_position_ + direction_ * length_; }
+  int Direction() const { return direction_; }
+  void Shift(double offset) { start_position_ += offset; }
+
+ private:
+  double DistanceAt(double elapsed) const;  // pulses travelled after elapsed seconds
+
+  double start_time_ = 0;      // s
+  double start_position_ = 0;  // pulses
+  int direction_ = 0;
+  double length_ = 0;          // pulses
+  double v0_ = 0;              // pulses/s
+  double vpeak_ = 0;           // pulses/s
+  double accel_ = 0;           // pulses/s²; 0 means a constant-speed move
+  double ramp_time_ = 0;       // s
+  double ramp_length_ = 0;     // pulses
+  double total_time_ = 0;      // s
+};
+
+}  // namespace kw::axissim

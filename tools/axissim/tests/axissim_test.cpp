@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "axisnet/batch_record.h"
+#include "tools/axissim/axis_move.h"
+#include "tools/axissim/command_handler.h"
+#include "tools/axissim/machine.h"
+#include "tools/axissim/tool_path.h"
+
+namespace kw::axissim {
+namespace {
+
+TEST(AxisMove, RampsCruisesAndArrivesExactly) {
+  const AxisMove move(0, 100, -10000, 1000, 100000, 5000);
+  // Ramp 0.04 s over 120 pulses each way, cruise 9760 pulses at 5000/s.
+  EXPECT_NEAR(move.EndTime(), 2 * 0.04 + 9760.0 / 5000, 1e-9);
+  EXPECT_DOUBLE_EQ(move.PositionAt(0), 100);
+  EXPECT_NEAR(move.PositionAt(0.04), 100 - 120, 1e-9);
+  EXPECT_NEAR(move.PositionAt(move.EndTime() - 0.04), 100 - 10000 + 120, 1e-6);
+  EXPECT_DOUBLE_EQ(move.PositionAt(move.EndTime() + 5), -9900);
+}
+
+TEST(AxisMove, ShortMovesPeakBelowTheSpeedAndZeroSpeedsStillArrive) {
+  const AxisMove short_move(0, 0, 100, 0, 10000, 1000000);
+  EXPECT_NEAR(short_move.PositionAt(short_move.EndTime() / 2), 50, 1e-6);
+  const AxisMove no_speed(0, 0, 10, 0, 0, 0);
+  EXPECT_GT(no_speed.EndTime(), 0);
+  EXPECT_DOUBLE_EQ(no_speed.PositionAt(no_speed.EndTime()), 10);
+}
+
+TEST(Machine, BatchRecordsAreConsumedAlongThePathAtTheirSpeed) {
+  SimConfig config;
+  config.batch_capacity = 3;
+  Machine m(config);
+  const std::vector<axisnet::BatchRecord> records = {{1000, 0, 0, 0, 1000}, {1000, 1000, 0, 0, 1000},
+                                                     {0, 1000, 0, 0, 1000}, {0, 0, 0, 0, 1000}};
+  EXPECT_EQ(m.QueueRecords(records), 3u);
+  EXPECT_EQ(m.MotionBits(), 7);
+  m.AdvanceTo(1.5);
+  EXPECT_EQ(m.Position(1), 1000);
+  EXPECT_EQ(m.Position(2), 500);
+  m.AdvanceTo(3.0);
+  EXPECT_EQ(m.MotionBits(), 0);
+  EXPECT_EQ(m.Position(1), 0);
+  EXPECT_EQ(m.Position(2), 1000);
+  ASSERT_EQ(m.Path().Samples().size(), 5u);  // the start, three corners and where the first check left it
+  EXPECT_DOUBLE_EQ(m.Path().Samples()[3].time, 2.0);
+}
+
+TEST(ToolPath, WritesAListAndAnSvgSplitAtZChanges) {
+  ToolPath path;
+  path.Record({0, 0, 0, 10});
+  path.Record({1, 0, 0, 10});  // standing still adds nothing
+  path.Record({1, 100, 0, 10});
+  path.Record({2, 100, 0, 0});
+  path.Record({3, 100, 50, 0});
+  std::ostringstream list, svg;
+  path.WriteList(list);
+  path.WriteSvg(svg);
+  EXPECT_EQ(list.str(), "0 0 0 10\n1 100 0 10\n2 100 0 0\n3 100 50 0\n");
+  const std::string picture = svg.str();
+  EXPECT_NE(picture.find("<svg"), std::string::npos);
+  size_t polylines = 0;
+  for (size_t at = picture.find("<polyline"); at != std::string::npos; at = picture.find("<polyline", at + 1))
+    ++polylines;
+  EXPECT_EQ(polylines, 2u);
+}
+
+TEST(CommandHandler, AnExactRepeatOfTheLastRecordFrameIsAnsweredAgainNotTakenTwice) {
+  SimConfig config;
+  config.batch_capacity = 2;
+  Machine m(config);
+  ControllerState s;
+  CommandHandler handler(m, s, config.version);
+  const std::vector<axisnet::BatchRecord> three = {{1, 0, 0, 0, 10}, {2, 0, 0, 0, 10}, {3, 0, 0, 0, 10}};
+  const axisnet::Request frame{0x42, axisnet::EncodeRecords(three)};
+  EXPECT_EQ(handler.Handle(frame), std::vector<uint8_t>{2});
+  EXPECT_EQ(handler.Handle(frame), std::vector<uint8_t>{2});
+  EXPECT_EQ(s.records_taken.size(), 2u);
+  EXPECT_EQ(s.repeats_recognised, 1u);
+
+  // A frame the full buffer took nothing of is taken afresh once there is room.
+  const axisnet::Request rest{0x42, axisnet::EncodeRecords(std::span(three).subspan(2))};
+  EXPECT_EQ(handler.Handle(rest), std::vector<uint8_t>{0});
+  m.AdvanceTo(100);
+  EXPECT_EQ(handler.Handle(rest), std::vector<uint8_t>{1});
+  EXPECT_EQ(s.records_taken.back().x, 3);
+}
+
+TEST(CommandHandler, MalformedAndUnknownRequestsGetNoAnswerData) {
+  SimConfig config;
+  Machine m(config);
+  ControllerState s;
+  CommandHandler handler(m, s, config.version);
+  EXPECT_FALSE(handler.Handle({0x10, {1, 2}}));
+  EXPECT_FALSE(handler.Handle({0x42, {5, 1, 2}}));
+  EXPECT_FALSE(handler.Handle({0x7F, {}}));
+  EXPECT_EQ(handler.Handle({0x30, {}})->size(), 20u);
+}
+
+}  // namespace
+}  // namespace kw::axissim

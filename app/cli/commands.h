@@ -15,5 +15,6 @@ int RunSettings(const std::vector<std::string>& args);
 int RunCarve(const std::vector<std::string>& args);
 int RunRun(const std::vector<std::string>& args);
 int RunHome(const std::vector<std::string>& args);
+int RunSimulate(const std::vector<std::string>& args);
 
 }  // namespace kwcli

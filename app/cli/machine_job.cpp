@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/cli/cli_run_host.h"
+#include "app/machine/axisnet_binding.h"
 #include "app/machine/cut_layer.h"
 #include "app/machine/cydkz.h"
 #include "app/machine/homing_sequence.h"
@@ -89,6 +90,7 @@ bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJ
   pathcore::CPathObj doc;
   if (!ImportFiles(doc, args.files, args.import, result.error)) return false;
   doc.SetPathPos(0, 0);  // the job's bottom-right corner at the machine origin, as File Open places it
+  kw::QuietAxisnetTrace();  // the command line shows its own progress
   kw::CYdkz ydkz(axisnet, s);
   if (!Connect(ydkz, s, result.error)) return false;
   CliRunHost host;
@@ -118,6 +120,7 @@ bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJ
 
 bool HomeMachine(const MachineJobArgs& args, kw::AxisnetApi& axisnet, std::string& error) {
   kw::MachineSettings& s = LoadSettingsFor(args);
+  kw::QuietAxisnetTrace();
   kw::CYdkz ydkz(axisnet, s);
   if (!Connect(ydkz, s, error)) return false;
   CliRunHost host;

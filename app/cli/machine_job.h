@@ -43,6 +43,9 @@ bool ParseMachineJobArgs(const std::vector<std::string>& args, MachineJobArgs& o
 // and runs. False with result.error when the job could not start.
 bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJobResult& result);
 
+// One line: paths, what ran, lengths and how the run ended.
+void PrintRunSummary(const MachineJobResult& result);
+
 // Homes the machine at the settings' (or the given) controller.
 bool HomeMachine(const MachineJobArgs& args, kw::AxisnetApi& axisnet, std::string& error);
 

@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"carve", kwcli::RunCarve},
     {"run", kwcli::RunRun},
     {"home", kwcli::RunHome},
+    {"simulate", kwcli::RunSimulate},
 };
 
 int Usage() {
@@ -35,7 +36,8 @@ int Usage() {
       "  settings [--folder DIR] [--set SECTION/KEY=VALUE]...\n"
       "  carve FILE --space MM [--bitcount B] [-o OUT.png]\n"
       "  run FILE... --controller HOST:PORT [--folder DIR] [--selection] [--no-autolayout] [--force]\n"
-      "  home --controller HOST:PORT [--folder DIR]\n",
+      "  home --controller HOST:PORT [--folder DIR]\n"
+      "  simulate FILE... [--png OUT.png] [--svg OUT.svg] [--speedup K] [--folder DIR] [--selection]\n",
       stderr);
   return 2;
 }

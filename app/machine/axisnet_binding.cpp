@@ -48,6 +48,15 @@ void* AxisnetLibrary::Bound(Slot slot, const char* name) {
   return entry;
 }
 
+bool AxisnetLibrary::SetTraceSink(void (*sink)(const char*, void*), void* context) {
+  std::lock_guard lock(mutex_);
+  dlerror();
+  void* entry = dlsym(Library(), "AxisnetSetTraceSink");
+  if (!entry) return false;
+  reinterpret_cast<void (*)(void (*)(const char*, void*), void*)>(entry)(sink, context);
+  return true;
+}
+
 #define KW_AXISNET_DEFINE(result, name, params, args)                      \
   result AxisnetLibrary::name params {                                    \
     using Function = result(*) params;                                    \
@@ -56,11 +65,27 @@ void* AxisnetLibrary::Bound(Slot slot, const char* name) {
 KW_AXISNET_FUNCTIONS(KW_AXISNET_DEFINE)
 #undef KW_AXISNET_DEFINE
 
-AxisnetApi& Axisnet() {
+namespace {
+
+AxisnetLibrary& ProcessLibrary() {
   // Never unloaded: a batch worker of the library may still run while the
   // process ends.
   static auto* library = new AxisnetLibrary;
   return *library;
+}
+
+void DropTraceLine(const char*, void*) {}
+
+}  // namespace
+
+AxisnetApi& Axisnet() { return ProcessLibrary(); }
+
+bool QuietAxisnetTrace() {
+  try {
+    return ProcessLibrary().SetTraceSink(DropTraceLine, nullptr);
+  } catch (const AxisnetMissing&) {
+    return false;
+  }
 }
 
 }  // namespace kw

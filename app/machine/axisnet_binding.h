@@ -25,6 +25,10 @@ class AxisnetLibrary final : public AxisnetApi {
   KW_AXISNET_FUNCTIONS(KW_AXISNET_OVERRIDE)
 #undef KW_AXISNET_OVERRIDE
 
+  // Sends the library's trace lines to sink (nullptr: the library's default,
+  // stderr). False when the library has no such hook.
+  bool SetTraceSink(void (*sink)(const char* line, void* context), void* context);
+
  private:
   enum Slot {
 #define KW_AXISNET_SLOT(result, name, params, args) k_##name,
@@ -45,5 +49,9 @@ class AxisnetLibrary final : public AxisnetApi {
 
 // The library of this process.
 AxisnetApi& Axisnet();
+
+// The process's library with its trace lines dropped, for front ends that
+// show their own progress. False when the library cannot be loaded.
+bool QuietAxisnetTrace();
 
 }  // namespace kw

@@ -42,14 +42,21 @@ bool ImportOne(pathcore::CPathObj& doc, const std::string& file, const ImportOpt
       error = file + ": " + (status == 62 ? "ends inside an entity" : "read error") + " (" + std::to_string(status) + ")";
       return false;
     }
-  } else if (ext == ".plt") {
+  } else if (ext == ".plt" || ext == ".hpgl" || ext == ".hpg") {
     doc.PltInput(file, options.pltCutPen);
   } else if (ext == ".ai") {
     doc.AiInput(file);
   } else if (ext == ".dst") {
     doc.DstInput(file);
+  } else if (ext == ".bmp") {
+    const int32_t before = doc.Count();
+    doc.BmpInput(file);
+    if (doc.Count() == before) {
+      error = file + ": only 1-bit bitmaps are imported";
+      return false;
+    }
   } else {
-    error = file + ": not a drawing kind this program imports (plt, dxf, ai, dst)";
+    error = file + ": not a drawing kind this program imports (plt, hpgl, dxf, ai, dst, bmp)";
     return false;
   }
   if (catcher.messages.empty()) return true;

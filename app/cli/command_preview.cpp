@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/cli/commands.h"
+#include "app/cli/open_document.h"
 #include "app/cli/import_files.h"
 #include "app/cli/process_command.h"
 #include "app/cli/view_fit.h"
@@ -86,13 +87,7 @@ int RunPreview(const std::vector<std::string>& args) {
     return 2;
   }
   pathcore::CPathObj doc;
-  const ImportFile import = [&parsed](pathcore::CPathObj& d, const std::string& file, std::string& e) {
-    return ImportFiles(d, {file}, parsed.import, e);
-  };
-  if (!RunProcess(doc, parsed.process, import, error)) {
-    std::fprintf(stderr, "kerfwright-cli preview: %s\n", error.c_str());
-    return 1;
-  }
+  if (!OpenDocument(doc, parsed.process, parsed.import, "preview")) return 1;
   if (!Render(doc, parsed).save(QString::fromStdString(parsed.output), "PNG")) {
     std::fprintf(stderr, "kerfwright-cli preview: %s: cannot be written\n", parsed.output.c_str());
     return 1;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/cli/commands.h"
+#include "app/cli/open_document.h"
 #include "app/cli/document_summary.h"
 #include "app/cli/import_files.h"
 #include "app/cli/process_command.h"
@@ -43,13 +44,7 @@ int RunProcessCommand(const std::vector<std::string>& args) {
     return 2;
   }
   pathcore::CPathObj doc;
-  const ImportFile import = [&extras](pathcore::CPathObj& d, const std::string& file, std::string& e) {
-    return ImportFiles(d, {file}, extras.import, e);
-  };
-  if (!RunProcess(doc, *parsed, import, error)) {
-    std::fprintf(stderr, "kerfwright-cli process: %s\n", error.c_str());
-    return 1;
-  }
+  if (!OpenDocument(doc, *parsed, extras.import, "process")) return 1;
   std::printf("%s\n", SummaryJson(doc, extras.order).c_str());
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "app/cli/open_document.h"
 #include "app/cli/import_files.h"
 #include "app/cli/process_command.h"
 
@@ -142,13 +143,7 @@ int RunWorkdata(const std::vector<std::string>& args) {
     return 2;
   }
   pathcore::CPathObj doc;
-  const ImportFile import = [&parsed](pathcore::CPathObj& d, const std::string& file, std::string& e) {
-    return ImportFiles(d, {file}, parsed.import, e);
-  };
-  if (!RunProcess(doc, parsed.process, import, error)) {
-    std::fprintf(stderr, "kerfwright-cli workdata: %s\n", error.c_str());
-    return 1;
-  }
+  if (!OpenDocument(doc, parsed.process, parsed.import, "workdata")) return 1;
   PrintingHost host(parsed);
   doc.SetEvents(&host);
   if (!parsed.layerTypes) {

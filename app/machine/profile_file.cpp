@@ -1,10 +1,9 @@
 #include "app/machine/profile_file.h"
 
-#include <unistd.h>
-
 #include <fstream>
 #include <system_error>
 
+#include "pathcore/document/file_replace.h"
 #include "support/basic_text.h"
 
 namespace kw {
@@ -178,24 +177,9 @@ bool ProfileText::Set(std::string_view section, std::string_view key, std::strin
 }
 
 bool ProfileText::Save(const std::filesystem::path& file) const {
-  std::filesystem::path temp = file;
-  temp += ".tmp" + std::to_string(static_cast<long>(getpid()));
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    for (const auto& line : lines_) out << line << eol_;
-    out.flush();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (!ec) return true;
-  std::error_code ignored;
-  std::filesystem::remove(temp, ignored);
-  return false;
+  std::string text;
+  for (const auto& line : lines_) text += line + eol_;
+  return pathcore::WriteFileReplacing(file, text);  // a failed write leaves the old file intact
 }
 
 std::string ReadIni(const std::filesystem::path& file, std::string_view section,

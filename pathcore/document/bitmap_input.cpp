@@ -2,10 +2,9 @@
 // data bytes go to the bitmap store, a rectangle of its size in millimetres
 // hangs from the origin towards -Y.
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "pathcore/document/bitmap_record_io.h"
+#include "pathcore/document/file_replace.h"
 #include "pathcore/document/monochrome_bitmap.h"
 #include "pathcore/document/path_obj.h"
 #include "support/byte_reader.h"
@@ -16,12 +15,6 @@ namespace {
 
 constexpr int32_t kDefaultPixelsPerMm = 10;
 constexpr size_t kHeadersSize = 14 + 40;  // bytes
-
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // True when the file holds every pixel row its headers describe.
 bool HoldsItsPixelRows(const BmpInfoRecord& r, size_t fileSize) {

@@ -1,0 +1,18 @@
+#include "app/cli/open_document.h"
+
+#include <cstdio>
+
+namespace kwcli {
+
+bool OpenDocument(pathcore::CPathObj& doc, const ProcessArgs& process, const ImportOptions& import,
+                  const char* command) {
+  const ImportFile importFile = [&import](pathcore::CPathObj& d, const std::string& file, std::string& e) {
+    return ImportFiles(d, {file}, import, e);
+  };
+  std::string error;
+  if (RunProcess(doc, process, importFile, error)) return true;
+  std::fprintf(stderr, "kerfwright-cli %s: %s\n", command, error.c_str());
+  return false;
+}
+
+}  // namespace kwcli

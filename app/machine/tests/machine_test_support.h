@@ -4,36 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include "pathcore/document/app_path.h"
+#include "doc_test_support.h"
 
 namespace kwtest {
 
-// Points the program folder at a fresh temporary folder for the life of the
-// test, and removes it afterwards.
-class ProgramFolderTest : public ::testing::Test {
+// A private program folder per test, as the document tests have it.
+class ProgramFolderTest : public TempAppPath {
  protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kwmachine-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    pathcore::SetAppPath(folder_);
-  }
-  void TearDown() override {
-    pathcore::SetAppPath({});
-    std::error_code ec;
-    std::filesystem::remove_all(folder_, ec);
-  }
-  const std::filesystem::path& Folder() const { return folder_; }
-  std::filesystem::path InFolder(const std::string& name) const { return folder_ / name; }
-
- private:
-  std::filesystem::path folder_;
+  std::filesystem::path InFolder(const std::string& name) const { return Folder() / name; }
 };
 
 inline void WriteFile(const std::filesystem::path& file, const std::string& text) {

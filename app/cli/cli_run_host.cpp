@@ -41,7 +41,7 @@ void CliRunHost::Progress(const kw::RunProgress& p) {
     return;
   }
   const int tenth = 10 * p.pathsDone / total;
-  if (tenth == lastTenth_) return;
+  if (tenth == lastTenth_ && p.pathsDone != p.pathsTotal) return;  // the last path is always shown
   lastTenth_ = tenth;
   std::fprintf(stderr, "progress: %d/%d paths, %.0f mm cut, %.1f s\n", p.pathsDone, p.pathsTotal, p.cutLength,
                seconds);

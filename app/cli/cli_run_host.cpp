@@ -5,6 +5,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <thread>
 
 namespace kwcli {
 namespace {
@@ -27,6 +28,8 @@ void CliRunHost::ShowMessage(const std::string& key, const std::string& text) {
   FinishProgress();
   std::fprintf(stderr, "[%s] %s\n", key.c_str(), text.c_str());
 }
+
+void CliRunHost::ProcessEvents() { std::this_thread::yield(); }
 
 bool CliRunHost::StopRequested() { return g_stop; }
 

@@ -14,6 +14,9 @@ class CliRunHost : public kw::RunHost {
   ~CliRunHost();  // and puts the previous one back
 
   void ShowMessage(const std::string& key, const std::string& text) override;
+  // Gives the other threads (the link's batch worker, an in-process
+  // simulator) the processor between the engine's status polls.
+  void ProcessEvents() override;
   bool StopRequested() override;
   void Progress(const kw::RunProgress& progress) override;
   void FinishProgress();

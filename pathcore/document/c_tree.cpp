@@ -33,23 +33,29 @@ std::unique_ptr<CTree> CTree::NewChild(int32_t index) {
   return child;
 }
 
-void CTree::AddRgn(int32_t a) {
+// The steps both insertions share: a goes into the child whose region holds
+// it, or into a new child made of the plain closed member that holds it.
+bool CTree::InsertInside(int32_t a, void (CTree::*insert)(int32_t)) {
   for (int32_t c = 1; c <= CTCount(); ++c) {
     if (Inside(CT[c]->NIndex, a)) {
-      CT[c]->AddRgn(a);
-      return;
+      (CT[c].get()->*insert)(a);
+      return true;
     }
   }
   for (int32_t k = 1; k <= TCount(); ++k) {
     if (TIsRgn[k] && Inside(T[k], a)) {
       auto child = NewChild(T[k]);
-      child->AddRgn(a);
+      (child.get()->*insert)(a);
       RemoveMember(k);
       AddTree(std::move(child));
-      return;
+      return true;
     }
   }
-  MoveEnclosedInto(a);
+  return false;
+}
+
+void CTree::AddRgn(int32_t a) {
+  if (!InsertInside(a, &CTree::AddRgn)) MoveEnclosedInto(a);
 }
 
 // a encloses or stands beside everything of this node: what lies inside a
@@ -79,21 +85,7 @@ void CTree::MoveEnclosedInto(int32_t a) {
 }
 
 void CTree::AddLine(int32_t a) {
-  for (int32_t c = 1; c <= CTCount(); ++c) {
-    if (Inside(CT[c]->NIndex, a)) {
-      CT[c]->AddLine(a);
-      return;
-    }
-  }
-  for (int32_t k = 1; k <= TCount(); ++k) {
-    if (TIsRgn[k] && Inside(T[k], a)) {
-      auto child = NewChild(T[k]);
-      child->AddLine(a);
-      RemoveMember(k);
-      AddTree(std::move(child));
-      return;
-    }
-  }
+  if (InsertInside(a, &CTree::AddLine)) return;
   T.push_back(a);
   TIsRgn.push_back(false);
 }

@@ -38,6 +38,7 @@ class CTree {
   void RemoveMember(int32_t k);
   std::unique_ptr<CTree> NewChild(int32_t index);
   void MoveEnclosedInto(int32_t a);
+  bool InsertInside(int32_t a, void (CTree::*insert)(int32_t));
 
   // 1-based like the document's arrays: element 0 holds nothing.
   std::vector<int32_t> T = std::vector<int32_t>(1);

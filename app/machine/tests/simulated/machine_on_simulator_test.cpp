@@ -65,6 +65,13 @@ TEST_F(MachineOnSimulator, WrapperMovesInMillimetresWithZOnControllerAxisFour) {
   ASSERT_EQ(ydkz_.GetPos(x, y, z), 0);
   EXPECT_NEAR(x, -2.0f, 0.01f);
   EXPECT_NEAR(z, 1.0f, 0.01f);
+  // A long Z move: controller axis 4 (bit 3) is copied to bit 2, so bits 0-2 read X, Y, Z.
+  ASSERT_EQ(ydkz_.Pmove(3, 20.0f, 1, 100, 5), 0);
+  int32_t status = 0;
+  ASSERT_EQ(ydkz_.GetMotionStatus(status), 0);
+  EXPECT_EQ(status, 12);
+  ydkz_.dec_stop(3);
+  WaitStill();
   library_.SetTimeOut(20);  // ms; the controller is about to go silent
   library_.SetReSend(1);
   sim_->Stop();  // the controller is gone: positions read as zero

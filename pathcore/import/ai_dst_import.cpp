@@ -31,23 +31,26 @@ class DstSink : public CDstEvents {
   PathStore& s_;
 };
 
+// A fresh reader whose polylines go to the document through its sink; the
+// bounds are recomputed whether or not the reader met a file error.
+template <typename Reader, typename Sink, typename Read>
+void ImportThrough(PathStore& s, Read&& read) {
+  Reader reader;
+  Sink sink(s);
+  reader.SetEvents(&sink);
+  read(reader);
+  s.ZL();
+}
+
 }  // namespace
 
 int16_t CPathObj::AiInput(const std::string& FileName) {
-  CAi reader;
-  AiSink sink(S);
-  reader.SetEvents(&sink);
-  reader.AiInput(FileName);
-  S.ZL();
+  ImportThrough<CAi, AiSink>(S, [&](CAi& reader) { reader.AiInput(FileName); });
   return 0;
 }
 
 int16_t CPathObj::DstInput(const std::string& FileName) {
-  CDst reader;
-  DstSink sink(S);
-  reader.SetEvents(&sink);
-  reader.DstInput(FileName);
-  S.ZL();
+  ImportThrough<CDst, DstSink>(S, [&](CDst& reader) { reader.DstInput(FileName); });
   return 0;
 }
 

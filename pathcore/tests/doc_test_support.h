@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "pathcore/document/app_path.h"
+#include "pathcore/document/library_state.h"
 #include "pathcore/document/path_obj.h"
 #include "pathcore/document/path_obj_internals.h"
 
@@ -37,6 +38,21 @@ class TempAppPath : public ::testing::Test {
   std::filesystem::path folder_;
 };
 
+// The editing tests: a private program folder, English progress texts, and
+// a way to select objects.
+class EditingTest : public TempAppPath {
+ protected:
+  void SetUp() override {
+    TempAppPath::SetUp();
+    pathcore::SetLibraryLanguage(1);
+  }
+  void TearDown() override {
+    pathcore::SetLibraryLanguage(0);
+    TempAppPath::TearDown();
+  }
+  void Select(pathcore::CPathObj& doc, std::initializer_list<int32_t> objects);
+};
+
 // A path as 1-based arrays (element 0 unused) from a list of points.
 struct Path1 {
   std::vector<float> X{0.0f};
@@ -61,6 +77,10 @@ inline std::vector<std::pair<float, float>> PointsOf(const pathcore::PathStore& 
   std::vector<std::pair<float, float>> out;
   for (int32_t i = s.ObjStart[k]; i <= s.LastPointOf(k); ++i) out.emplace_back(s.PointX[i], s.PointY[i]);
   return out;
+}
+
+inline void EditingTest::Select(pathcore::CPathObj& doc, std::initializer_list<int32_t> objects) {
+  for (int32_t k : objects) StoreOf(doc).ObjSel[k] = 1;
 }
 
 }  // namespace kwtest

@@ -14,20 +14,7 @@ using kwtest::PointsOf;
 using kwtest::StoreOf;
 using Points = std::vector<std::pair<float, float>>;
 
-class PathEditingTest : public kwtest::TempAppPath {
- protected:
-  void SetUp() override {
-    TempAppPath::SetUp();
-    pathcore::SetLibraryLanguage(1);
-  }
-  void TearDown() override {
-    pathcore::SetLibraryLanguage(0);
-    TempAppPath::TearDown();
-  }
-  void Select(pathcore::CPathObj& doc, std::initializer_list<int32_t> objects) {
-    for (int32_t k : objects) StoreOf(doc).ObjSel[k] = 1;
-  }
-};
+class PathEditingTest : public kwtest::EditingTest {};
 
 TEST_F(PathEditingTest, DeleteRemovesSelectedRunsAndKeepsTheRestInOrder) {
   pathcore::CPathObj doc;

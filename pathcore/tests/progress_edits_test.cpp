@@ -23,20 +23,7 @@ struct Recorder : pathcore::CPathObjEvents {
   void Finish() override { ++finished; }
 };
 
-class ProgressEditsTest : public kwtest::TempAppPath {
- protected:
-  void SetUp() override {
-    TempAppPath::SetUp();
-    pathcore::SetLibraryLanguage(1);
-  }
-  void TearDown() override {
-    pathcore::SetLibraryLanguage(0);
-    TempAppPath::TearDown();
-  }
-  void Select(pathcore::CPathObj& doc, std::initializer_list<int32_t> objects) {
-    for (int32_t k : objects) StoreOf(doc).ObjSel[k] = 1;
-  }
-};
+class ProgressEditsTest : public kwtest::EditingTest {};
 
 TEST_F(ProgressEditsTest, ExplodeReplacesAPathByItsSegmentsInPlace) {
   pathcore::CPathObj doc;

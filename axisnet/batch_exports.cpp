@@ -1,14 +1,14 @@
 // The batch family of exports: settings, the record and point buffers, and
 // the start and stop of the batch worker.
+#include "axisproto/command_codes.h"
 #include "axisnet/axisnet.h"
-#include "axisnet/batch_worker.h"
-#include "axisnet/export_guard.h"
+#include "batch_worker.h"
+#include "export_guard.h"
 
 using namespace kw::axisnet;
 
 namespace {
 
-constexpr uint8_t kCmdBufferMark = 0x43;
 constexpr int16_t kNotDuringBatch = 10000;
 constexpr int32_t kNoBatchRunning = 10000;
 
@@ -68,7 +68,7 @@ int32_t BatchBegin(int32_t x, int32_t y, int32_t z) {
     s.stop_request = false;
     s.worker_finished = false;
     const uint8_t batch_begins = 0;
-    SendCommand(kCmdBufferMark, std::span(&batch_begins, 1));
+    SendCommand(command::kBufferMark, std::span(&batch_begins, 1));
     s.buffer_done = false;
     s.batch_running = 1;
     StartWorker(s);

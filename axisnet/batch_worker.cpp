@@ -1,26 +1,20 @@
-#include "axisnet/batch_worker.h"
+#include "batch_worker.h"
 
 #include <algorithm>
 #include <chrono>
 #include <thread>
 
-#include "axisnet/batch_segment.h"
-#include "axisnet/big_endian.h"
-#include "axisnet/library_state.h"
-#include "axisnet/trace.h"
+#include "axisproto/command_codes.h"
+#include "axisproto/batch_segment.h"
+#include "axisproto/big_endian.h"
+#include "library_state.h"
+#include "trace.h"
 
 namespace kw::axisnet {
 namespace {
 
 using std::chrono::milliseconds;
 
-constexpr uint8_t kCmdSegments = 0x40;
-constexpr uint8_t kCmdSettings = 0x41;
-constexpr uint8_t kCmdRecords = 0x42;
-constexpr uint8_t kCmdBufferMark = 0x43;
-constexpr uint8_t kCmdBatchStart = 0x55;
-constexpr uint8_t kCmdBatchStop = 0x56;
-constexpr uint8_t kCmdBeginPoint = 0x57;
 constexpr int32_t kSettingsConstant = 20000;
 
 // The number of items the controller says it took; a reply of another size took nothing.
@@ -35,13 +29,13 @@ void SendStartFrames(const LibraryState& state) {
   for (int32_t v : {state.ramp.start_speed, state.ramp.start_speed, state.ramp.acceleration, kSettingsConstant,
                     state.third_setting})
     PutBe32(settings, v);
-  LockedTransact(kCmdBeginPoint, begin.Data());
-  LockedTransact(kCmdSettings, settings.Data());
-  LockedTransact(kCmdBatchStart, {});
+  LockedTransact(command::kBeginPoint, begin.Data());
+  LockedTransact(command::kSettings, settings.Data());
+  LockedTransact(command::kBatchStart, {});
 }
 
 void FinishWorker(LibraryState& state) {
-  LockedTransact(kCmdBatchStop, {});
+  LockedTransact(command::kBatchStop, {});
   state.worker_finished = true;
 }
 
@@ -54,7 +48,7 @@ bool SendPendingRecords(LibraryState& state) {
     if (pending.empty()) return false;
     data = EncodeRecords(pending);
   }
-  const Transaction t = LockedTransact(kCmdRecords, data);
+  const Transaction t = LockedTransact(command::kRecords, data);
   std::this_thread::sleep_for(milliseconds(20));
   const size_t taken = TakenCount(t);
   std::lock_guard guard(state.buffer_lock);
@@ -67,7 +61,7 @@ void HandOverOrMarkEnd(LibraryState& state) {
   if (state.records.HandOverFill()) return;
   if (state.buffer_done) {
     const uint8_t all_handed_over = 1;
-    LockedTransact(kCmdBufferMark, std::span(&all_handed_over, 1));
+    LockedTransact(command::kBufferMark, std::span(&all_handed_over, 1));
     state.buffer_done = false;
   }
 }
@@ -90,7 +84,7 @@ std::vector<BatchSegment> GatherSegments(LibraryState& state, Position3& at) {
 void SendSegments(LibraryState& state, std::span<const BatchSegment> segments) {
   size_t offset = 0;
   while (offset < segments.size() && !state.stop_request) {
-    const Transaction t = LockedTransact(kCmdSegments, EncodeSegments(segments.subspan(offset)));
+    const Transaction t = LockedTransact(command::kSegments, EncodeSegments(segments.subspan(offset)));
     offset += std::min(TakenCount(t), segments.size() - offset);
     std::this_thread::sleep_for(milliseconds(1));
   }

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "axisnet/library_state.h"
-#include "axisnet/trace.h"
+#include "library_state.h"
+#include "trace.h"
 
 namespace kw::axisnet {
 

@@ -2,28 +2,15 @@
 // single command passed through as the controller defines it.
 #include <initializer_list>
 
+#include "axisproto/command_codes.h"
 #include "axisnet/axisnet.h"
-#include "axisnet/big_endian.h"
-#include "axisnet/export_guard.h"
+#include "axisproto/big_endian.h"
+#include "export_guard.h"
 
 using namespace kw::axisnet;
 
 namespace {
 
-constexpr uint8_t kCmdVersion = 0x00;
-constexpr uint8_t kCmdSetMarkB = 0x03;
-constexpr uint8_t kCmdGetMarkB = 0x04;
-constexpr uint8_t kCmdSetOutput = 0x05;
-constexpr uint8_t kCmdGetInputs = 0x06;
-constexpr uint8_t kCmdGetOutputs = 0x07;
-constexpr uint8_t kCmdSetCapture = 0x08;
-constexpr uint8_t kCmdGetCapture = 0x09;
-constexpr uint8_t kCmdSetRegisterA = 0x0A;
-constexpr uint8_t kCmdJoystick = 0x33;
-constexpr uint8_t kCmdSynOutputConfig = 0x81;
-constexpr uint8_t kCmdStartIoConfig = 0x82;
-constexpr uint8_t kCmdRecordInfo = 0x83;
-constexpr uint8_t kCmdGetRecordInfo = 0x84;
 constexpr size_t kRecordInfoReply = 21;
 
 int32_t SendBytes(uint8_t command, std::initializer_list<int32_t> values) {
@@ -54,15 +41,15 @@ int32_t GetWord(uint8_t command, Out* out) {
 extern "C" {
 
 int32_t SetGpOut(int32_t output, int32_t value) {
-  return Guarded(-1, [&] { return SendBytes(kCmdSetOutput, {output, value}); });
+  return Guarded(-1, [&] { return SendBytes(command::kSetOutput, {output, value}); });
 }
 
 int32_t GetGpOut(int32_t* bits) {
-  return Guarded(-1, [&] { return GetWord(kCmdGetOutputs, bits); });
+  return Guarded(-1, [&] { return GetWord(command::kGetOutputs, bits); });
 }
 
 int32_t GetGpIn(int32_t* bits) {
-  return Guarded(-1, [&] { return GetWord(kCmdGetInputs, bits); });
+  return Guarded(-1, [&] { return GetWord(command::kGetInputs, bits); });
 }
 
 int32_t SynGPOUTConfig(int32_t value, int32_t b, int32_t c) {
@@ -71,23 +58,23 @@ int32_t SynGPOUTConfig(int32_t value, int32_t b, int32_t c) {
     PutBe32(w, value);
     w.U8(static_cast<uint8_t>(b));
     w.U8(static_cast<uint8_t>(c));
-    return SendCommand(kCmdSynOutputConfig, w.Data());
+    return SendCommand(command::kSynOutputConfig, w.Data());
   });
 }
 
 int32_t Start_IOConfig(int32_t a, int32_t b, int32_t c) {
-  return Guarded(-1, [&] { return SendBytes(kCmdStartIoConfig, {a, b, c}); });
+  return Guarded(-1, [&] { return SendBytes(command::kStartIoConfig, {a, b, c}); });
 }
 
 int32_t SetCapUnit(int32_t a, int32_t b, int32_t c, int32_t d) {
-  return Guarded(-1, [&] { return SendBytes(kCmdSetCapture, {a, b, c, d}); });
+  return Guarded(-1, [&] { return SendBytes(command::kSetCapture, {a, b, c, d}); });
 }
 
 int32_t GetCapPos(int32_t channel, int32_t* position) {
   return Guarded(-1, [&] {
     if (position == nullptr) return -1;
     const auto byte = static_cast<uint8_t>(channel);
-    const Transaction t = LockedTransact(kCmdGetCapture, std::span(&byte, 1));
+    const Transaction t = LockedTransact(command::kGetCapture, std::span(&byte, 1));
     if (!t.OkWithLength(4)) return -1;
     kw::ByteReader r(t.reply);
     *position = ReadBe32(r);
@@ -96,25 +83,25 @@ int32_t GetCapPos(int32_t channel, int32_t* position) {
 }
 
 int32_t SetModRegA(int16_t value) {
-  return Guarded(-1, [&] { return SendWord(kCmdSetRegisterA, value); });
+  return Guarded(-1, [&] { return SendWord(command::kSetRegisterA, value); });
 }
 
 int32_t SetPCMarkB(int16_t value) {
-  return Guarded(-1, [&] { return SendWord(kCmdSetMarkB, value); });
+  return Guarded(-1, [&] { return SendWord(command::kSetMarkB, value); });
 }
 
 int32_t GetPCMarkB(int16_t* value) {
-  return Guarded(-1, [&] { return GetWord(kCmdGetMarkB, value); });
+  return Guarded(-1, [&] { return GetWord(command::kGetMarkB, value); });
 }
 
 int32_t RecordInfo(int32_t value) {
-  return Guarded(-1, [&] { return SendBytes(kCmdRecordInfo, {value}); });
+  return Guarded(-1, [&] { return SendBytes(command::kRecordInfo, {value}); });
 }
 
 int32_t GetRecordInfo(int16_t* kind, int32_t* v1, int32_t* v2, int32_t* v3, int32_t* v4, int32_t* v5) {
   return Guarded(-1, [&] {
     if (!kind || !v1 || !v2 || !v3 || !v4 || !v5) return -1;
-    const Transaction t = LockedTransact(kCmdGetRecordInfo, {});
+    const Transaction t = LockedTransact(command::kGetRecordInfo, {});
     if (!t.OkWithLength(kRecordInfoReply)) return -1;
     kw::ByteReader r(t.reply);
     *kind = r.U8();
@@ -124,13 +111,13 @@ int32_t GetRecordInfo(int16_t* kind, int32_t* v1, int32_t* v2, int32_t* v3, int3
 }
 
 int32_t GetSysVerDev(int16_t* version) {
-  return Guarded(-1, [&] { return GetWord(kCmdVersion, version); });
+  return Guarded(-1, [&] { return GetWord(command::kVersion, version); });
 }
 
 int32_t GetJoyData(uint8_t* key, int16_t* value) {
   return Guarded(-1, [&] {
     if (key == nullptr || value == nullptr) return -1;
-    const Transaction t = LockedTransact(kCmdJoystick, {});
+    const Transaction t = LockedTransact(command::kJoystick, {});
     if (!t.OkWithLength(3)) return -1;
     kw::ByteReader r(t.reply);
     *key = r.U8();

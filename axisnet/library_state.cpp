@@ -1,4 +1,4 @@
-#include "axisnet/library_state.h"
+#include "library_state.h"
 
 namespace kw::axisnet {
 namespace {

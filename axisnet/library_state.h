@@ -8,10 +8,10 @@
 #include <span>
 #include <thread>
 
-#include "axisnet/link.h"
-#include "axisnet/point_queue.h"
-#include "axisnet/record_double_buffer.h"
-#include "axisnet/trapezoid.h"
+#include "link.h"
+#include "point_queue.h"
+#include "record_double_buffer.h"
+#include "trapezoid.h"
 
 namespace kw::axisnet {
 

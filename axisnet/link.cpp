@@ -1,9 +1,9 @@
-#include "axisnet/link.h"
+#include "link.h"
 
 #include <chrono>
 
-#include "axisnet/frame.h"
-#include "axisnet/trace.h"
+#include "axisproto/frame.h"
+#include "trace.h"
 
 namespace kw::axisnet {
 

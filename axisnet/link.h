@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "axisnet/reply_parser.h"
-#include "axisnet/udp_socket.h"
+#include "reply_parser.h"
+#include "udp_socket.h"
 
 namespace kw::axisnet {
 

@@ -1,14 +1,12 @@
 // The link family of exports: port, connection, time-out and resend settings,
 // the counters and the controller's own address.
+#include "axisproto/command_codes.h"
 #include "axisnet/axisnet.h"
-#include "axisnet/export_guard.h"
+#include "export_guard.h"
 
 using namespace kw::axisnet;
 
 namespace {
-constexpr uint8_t kCmdConnect = 0x01;
-constexpr uint8_t kCmdDisconnect = 0x02;
-constexpr uint8_t kCmdSetAddress = 0x85;
 }  // namespace
 
 extern "C" {
@@ -30,7 +28,7 @@ int32_t LinkConnect(void) {
   return Guarded(-1, [] {
     if (BatchRunning()) return -1;
     const uint8_t one = 1;
-    const int32_t result = SendCommand(kCmdConnect, std::span(&one, 1));
+    const int32_t result = SendCommand(command::kConnect, std::span(&one, 1));
     if (result == 0) State().link.link_status = 1;
     return result;
   });
@@ -39,7 +37,7 @@ int32_t LinkConnect(void) {
 int32_t LinkDisConnect(void) {
   return Guarded(-1, [] {
     if (BatchRunning()) return -1;
-    const int32_t result = SendCommand(kCmdDisconnect);
+    const int32_t result = SendCommand(command::kDisconnect);
     State().link.link_status = 0;
     return result;
   });
@@ -58,7 +56,7 @@ void SetTimePack(int32_t value) { State().link.time_packets = value; }
 int32_t Set_IPAddress(const uint8_t* octets) {
   return Guarded(-1, [&] {
     if (octets == nullptr) return -1;
-    return SendCommand(kCmdSetAddress, std::span(octets, 4));
+    return SendCommand(command::kSetAddress, std::span(octets, 4));
   });
 }
 

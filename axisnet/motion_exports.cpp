@@ -2,24 +2,15 @@
 // counters, motion status and the limit inputs.
 #include <initializer_list>
 
+#include "axisproto/command_codes.h"
 #include "axisnet/axisnet.h"
-#include "axisnet/big_endian.h"
-#include "axisnet/export_guard.h"
+#include "axisproto/big_endian.h"
+#include "export_guard.h"
 
 using namespace kw::axisnet;
 
 namespace {
 
-constexpr uint8_t kCmdSetLimitMode = 0x0B;
-constexpr uint8_t kCmdMove = 0x10;
-constexpr uint8_t kCmdDecelerateStop = 0x11;
-constexpr uint8_t kCmdSuddenStop = 0x12;
-constexpr uint8_t kCmdLimitDisable = 0x13;
-constexpr uint8_t kCmdSetPosition = 0x20;
-constexpr uint8_t kCmdGetPositions = 0x30;
-constexpr uint8_t kCmdMotionStatus = 0x31;
-constexpr uint8_t kCmdSynData = 0x32;
-constexpr uint8_t kCmdSynAxisConfig = 0x80;
 constexpr int32_t kBatchStillFeeding = 7;  // axes 1, 2 and 3 moving
 constexpr size_t kPositionsReply = 20;     // four positions and four bytes we ignore
 
@@ -49,25 +40,25 @@ bool BatchDataWaiting() {
 extern "C" {
 
 int32_t Pmove(int16_t axis, int32_t distance, int32_t start_speed, int32_t acceleration, int32_t speed) {
-  return Guarded(-1, [&] { return AxisCommand(kCmdMove, axis, {distance, start_speed, acceleration, speed}); });
+  return Guarded(-1, [&] { return AxisCommand(command::kMove, axis, {distance, start_speed, acceleration, speed}); });
 }
 
 int32_t dec_stop(int16_t axis) {
-  return Guarded(-1, [&] { return AxisCommand(kCmdDecelerateStop, axis, {}); });
+  return Guarded(-1, [&] { return AxisCommand(command::kDecelerateStop, axis, {}); });
 }
 
 int32_t sudden_stop(int16_t axis) {
-  return Guarded(-1, [&] { return AxisCommand(kCmdSuddenStop, axis, {}); });
+  return Guarded(-1, [&] { return AxisCommand(command::kSuddenStop, axis, {}); });
 }
 
 int32_t SetPosDev(int16_t axis, int32_t position) {
-  return Guarded(-1, [&] { return AxisCommand(kCmdSetPosition, axis, {position}); });
+  return Guarded(-1, [&] { return AxisCommand(command::kSetPosition, axis, {position}); });
 }
 
 int32_t GetPosDev(int32_t* pos1, int32_t* pos2, int32_t* pos3, int32_t* pos4) {
   return Guarded(-1, [&] {
     if (!pos1 || !pos2 || !pos3 || !pos4) return -1;
-    const Transaction t = LockedTransact(kCmdGetPositions, {});
+    const Transaction t = LockedTransact(command::kGetPositions, {});
     if (!t.OkWithLength(kPositionsReply)) return -1;
     kw::ByteReader r(t.reply);
     for (int32_t* out : {pos1, pos2, pos3, pos4}) *out = ReadBe32(r);
@@ -82,7 +73,7 @@ int32_t GetMotionStatus(int32_t* status) {
       *status = kBatchStillFeeding;
       return 0;
     }
-    const Transaction t = LockedTransact(kCmdMotionStatus, {});
+    const Transaction t = LockedTransact(command::kMotionStatus, {});
     if (!t.OkWithLength(2)) return -1;
     kw::ByteReader r(t.reply);
     *status = ReadBe16(r);
@@ -93,7 +84,7 @@ int32_t GetMotionStatus(int32_t* status) {
 int32_t GetSynData(int32_t* value) {
   return Guarded(-1, [&] {
     if (value == nullptr) return -1;
-    const Transaction t = LockedTransact(kCmdSynData, {});
+    const Transaction t = LockedTransact(command::kSynData, {});
     if (!t.OkWithLength(4)) return -1;
     kw::ByteReader r(t.reply);
     *value = ReadBe32(r);
@@ -106,14 +97,14 @@ int32_t SynAxisConfig(int32_t a, int32_t b, int32_t c, int32_t d) {
     if (BatchRunning()) return -1;
     kw::ByteWriter w;
     for (int32_t v : {a, b, c, d}) PutBe32(w, v);
-    return SendCommand(kCmdSynAxisConfig, w.Data());
+    return SendCommand(command::kSynAxisConfig, w.Data());
   });
 }
 
 int32_t Lmt_Disable(int32_t flag) {
   return Guarded(-1, [&] {
     const auto byte = static_cast<uint8_t>(flag);
-    return SendCommand(kCmdLimitDisable, std::span(&byte, 1));
+    return SendCommand(command::kLimitDisable, std::span(&byte, 1));
   });
 }
 
@@ -124,7 +115,7 @@ int32_t SetLmtMode(int32_t b1, int32_t b2, int32_t b3, int32_t b4, int32_t b5, i
     kw::ByteWriter w;
     for (int32_t v : {b1, b2, b3, b4, b5, b6, b7, b8, b9, b10, b11, b12, b13, b14, b15, b16})
       w.U8(static_cast<uint8_t>(v));
-    return SendCommand(kCmdSetLimitMode, w.Data());
+    return SendCommand(command::kSetLimitMode, w.Data());
   });
 }
 

@@ -1,4 +1,4 @@
-#include "axisnet/point_queue.h"
+#include "point_queue.h"
 
 namespace kw::axisnet {
 

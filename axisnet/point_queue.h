@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "axisnet/trapezoid.h"
+#include "trapezoid.h"
 
 namespace kw::axisnet {
 

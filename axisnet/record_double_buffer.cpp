@@ -1,4 +1,4 @@
-#include "axisnet/record_double_buffer.h"
+#include "record_double_buffer.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "axisnet/batch_record.h"
+#include "axisproto/batch_record.h"
 
 namespace kw::axisnet {
 

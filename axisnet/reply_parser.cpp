@@ -1,7 +1,7 @@
-#include "axisnet/reply_parser.h"
+#include "reply_parser.h"
 
-#include "axisnet/crc16_modbus.h"
-#include "axisnet/frame.h"
+#include "axisproto/crc16_modbus.h"
+#include "axisproto/frame.h"
 
 namespace kw::axisnet {
 

@@ -1,4 +1,4 @@
-#include "axisnet/trace.h"
+#include "trace.h"
 
 #include <cstdio>
 #include <mutex>

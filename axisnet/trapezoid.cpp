@@ -1,4 +1,4 @@
-#include "axisnet/trapezoid.h"
+#include "trapezoid.h"
 
 #include <algorithm>
 #include <cmath>

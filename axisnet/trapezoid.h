@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "axisnet/batch_segment.h"
+#include "axisproto/batch_segment.h"
 
 namespace kw::axisnet {
 

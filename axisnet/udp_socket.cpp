@@ -1,4 +1,4 @@
-#include "axisnet/udp_socket.h"
+#include "udp_socket.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -9,7 +9,7 @@
 
 #include <cerrno>
 
-#include "axisnet/trace.h"
+#include "trace.h"
 
 namespace kw::axisnet {
 namespace {

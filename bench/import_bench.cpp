@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "hpglscan/c_plt.h"
-#include "pathcore/document/app_path.h"
-#include "pathcore/document/path_obj.h"
+#include "pathcore/app_path.h"
+#include "pathcore/path_obj.h"
 
 namespace {
 
@@ -55,9 +55,9 @@ void WriteDxf(std::FILE* f) {
   std::fputs("  0\nENDSEC\n  0\nEOF\n", f);
 }
 
-class FetchingSink : public hpglscan::CPltEvents {
+class FetchingSink : public kw::hpglscan::CPltEvents {
  public:
-  explicit FetchingSink(hpglscan::CPlt& plt) : plt_(plt) {}
+  explicit FetchingSink(kw::hpglscan::CPlt& plt) : plt_(plt) {}
   void OutPolyline(int32_t Count, int32_t) override {
     x_.resize(static_cast<size_t>(Count));
     y_.resize(static_cast<size_t>(Count));
@@ -67,14 +67,14 @@ class FetchingSink : public hpglscan::CPltEvents {
   int64_t points = 0;
 
  private:
-  hpglscan::CPlt& plt_;
+  kw::hpglscan::CPlt& plt_;
   std::vector<int32_t> x_, y_;
 };
 
 void BM_PltScan(benchmark::State& state) {
   static const GeneratedFile file("_bench.plt", WritePlt);
   for (auto _ : state) {
-    hpglscan::CPlt plt;
+    kw::hpglscan::CPlt plt;
     FetchingSink sink(plt);
     plt.Connect(&sink);
     int32_t res = 0;
@@ -90,10 +90,10 @@ void BM_DxfImport(benchmark::State& state) {
   // A folder of its own: creating a document clears its instance files there.
   const auto folder = TempFile("_bench_app");
   std::filesystem::create_directories(folder);
-  pathcore::SetAppPath(folder);
+  kw::pathcore::SetAppPath(folder);
   for (auto _ : state) {
     state.PauseTiming();  // making and ending a document is not part of the import
-    auto doc = std::make_unique<pathcore::CPathObj>();
+    auto doc = std::make_unique<kw::pathcore::CPathObj>();
     state.ResumeTiming();
     doc->DxfInput(file.Path(), "CUT");
     benchmark::DoNotOptimize(doc->Count());

@@ -4,34 +4,32 @@
 
 #include <filesystem>
 
-#include "app/machine/axisnet_binding.h"
-#include "app/machine/cut_layer.h"
-#include "app/machine/cydkz.h"
-#include "app/machine/job_run.h"
-#include "app/machine/layer_map.h"
-#include "pathcore/document/app_path.h"
-#include "pathcore/document/path_obj.h"
-#include "pathcore/document/path_obj_internals.h"
-#include "tools/axissim/simulator.h"
+#include "machine/axisnet_binding.h"
+#include "machine/cut_layer.h"
+#include "machine/cydkz.h"
+#include "machine/job_run.h"
+#include "machine/layer_map.h"
+#include "pathcore/app_path.h"
+#include "pathcore/path_obj.h"
+#include "axissim/simulator.h"
 
 namespace {
 
 // Paths of `points` points each, in rows inside the machine's travel.
-void FillJob(pathcore::CPathObj& doc, int32_t paths, int32_t points) {
-  auto& s = pathcore::CPathObjInternals::Store(doc);
+void FillJob(kw::pathcore::CPathObj& doc, int32_t paths, int32_t points) {
   std::vector<float> X(static_cast<size_t>(points) + 1), Y(static_cast<size_t>(points) + 1);
   for (int32_t p = 0; p < paths; ++p) {
     for (int32_t i = 1; i <= points; ++i) {
       X[i] = -1.0f - static_cast<float>(p % 100) * 4 - static_cast<float>(i) * 0.5f;
       Y[i] = 1.0f + static_cast<float>(p / 100) * 4;
     }
-    s.AddPath(X, Y, 0);
+    doc.AddPath(X, Y, 0);
   }
   doc.ZL();
 }
 
 void BM_JobOnSimulator(benchmark::State& state) {
-  pathcore::SetAppPath(std::filesystem::temp_directory_path());
+  kw::pathcore::SetAppPath(std::filesystem::temp_directory_path());
   const auto paths = static_cast<int32_t>(state.range(0)), points = static_cast<int32_t>(state.range(1));
   kw::axissim::SimConfig config;
   config.speedup = 10000;
@@ -52,7 +50,7 @@ void BM_JobOnSimulator(benchmark::State& state) {
   int64_t records = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    pathcore::CPathObj doc;
+    kw::pathcore::CPathObj doc;
     FillJob(doc, paths, points);
     state.ResumeTiming();
     kw::JobRun run(kw::Axisnet(), ydkz, s, layers, map, host);

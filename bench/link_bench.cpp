@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "axisnet/axisnet.h"
-#include "tools/axissim/simulator.h"
+#include "axissim/simulator.h"
 
 namespace {
 

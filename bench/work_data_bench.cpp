@@ -5,13 +5,12 @@
 #include <cmath>
 #include <filesystem>
 
-#include "pathcore/document/app_path.h"
-#include "pathcore/document/path_obj.h"
-#include "pathcore/document/path_obj_internals.h"
+#include "pathcore/app_path.h"
+#include "pathcore/path_obj.h"
 
 namespace {
 
-struct CountingHost : pathcore::CPathObjEvents {
+struct CountingHost : kw::pathcore::CPathObjEvents {
   int64_t points = 0, lines = 0;
   void GetCutLayer(int16_t, bool& Enabled) override { Enabled = true; }
   void OutPath(std::vector<int32_t>& X, std::vector<int32_t>&, int16_t, bool&) override {
@@ -20,19 +19,18 @@ struct CountingHost : pathcore::CPathObjEvents {
   void GetScanLayer(int16_t, bool& Enabled, int16_t& Dpi, bool&, bool& Dir, int32_t&, int32_t&) override {
     Enabled = true, Dpi = 508, Dir = true;
   }
-  void OutScanLine(std::vector<pathcore::ScanLine>& ScanObj, int16_t) override {
+  void OutScanLine(std::vector<kw::pathcore::ScanLine>& ScanObj, int16_t) override {
     lines += static_cast<int64_t>(ScanObj.size()) - 1;
   }
 };
 
 void BM_GetWorkDatMillionPoints(benchmark::State& state) {
-  pathcore::SetAppPath(std::filesystem::temp_directory_path());
-  pathcore::CPathObj doc;
-  auto& s = pathcore::CPathObjInternals::Store(doc);
+  kw::pathcore::SetAppPath(std::filesystem::temp_directory_path());
+  kw::pathcore::CPathObj doc;
   std::vector<float> X(101), Y(101);
   for (int32_t path = 0; path < 10'000; ++path) {
     for (int32_t i = 1; i <= 100; ++i) X[i] = static_cast<float>(path % 100 + i * 0.01), Y[i] = static_cast<float>(path / 100);
-    s.AddPath(X, Y, 0);
+    doc.AddPath(X, Y, 0);
   }
   doc.ZL();
   CountingHost host;
@@ -44,9 +42,8 @@ BENCHMARK(BM_GetWorkDatMillionPoints)->Unit(benchmark::kMillisecond);
 
 // 1000 circles of 64 points in a 100 x 100 mm frame, scanned at 508 lines per inch.
 void BM_FrameScanThousandOutlines(benchmark::State& state) {
-  pathcore::SetAppPath(std::filesystem::temp_directory_path());
-  pathcore::CPathObj doc;
-  auto& s = pathcore::CPathObjInternals::Store(doc);
+  kw::pathcore::SetAppPath(std::filesystem::temp_directory_path());
+  kw::pathcore::CPathObj doc;
   std::vector<float> X(66), Y(66);
   for (int32_t c = 0; c < 1000; ++c) {
     const double cx = 2 + (c % 32) * 3.1, cy = 2 + (c / 32) * 3.1;
@@ -54,10 +51,10 @@ void BM_FrameScanThousandOutlines(benchmark::State& state) {
       const double a = (i - 1) * 2 * 3.14159265358979 / 64;
       X[i] = static_cast<float>(cx + 1.4 * std::cos(a)), Y[i] = static_cast<float>(cy + 1.4 * std::sin(a));
     }
-    s.AddPath(X, Y, 1);
+    doc.AddPath(X, Y, 1);
   }
   const std::vector<float> FX{0, 0, 100, 100, 0, 0}, FY{0, 0, 0, 100, 100, 0};
-  s.AddPath(FX, FY, 1);  // a border so the frame spans 100 x 100 mm
+  doc.AddPath(FX, FY, 1);  // a border so the frame spans 100 x 100 mm
   doc.ZL();
   std::vector<int16_t> sort{0, 1}, types{0, 1};
   float ox = 0, oy = 0, r = 0;

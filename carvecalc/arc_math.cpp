@@ -1,11 +1,11 @@
-#include "carvecalc/arc_math.h"
+#include "arc_math.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "carvecalc/checked_math.h"
+#include "checked_math.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 double ArcSin(double x) {
   if (x == 1) return kHalfPi;
@@ -100,4 +100,4 @@ bool OnAngleRange(const polyfunction& c, const polyfunction& p, double k0, doubl
   return d <= span + 1e-12;
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

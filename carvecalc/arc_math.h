@@ -7,7 +7,7 @@
 
 #include "carvecalc/carvecalc_records.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 // Arcsine as atan(x / sqrt(1 - x^2)), exact +-pi/2 at x = +-1; |x| > 1 is an invalid call.
 double ArcSin(double x);
@@ -45,4 +45,4 @@ bool OnArc(const polyfunction& c, const polyfunction& p, const polyfunction& s,
 // range from angle k0 to angle ky (ends included).
 bool OnAngleRange(const polyfunction& c, const polyfunction& p, double k0, double ky);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

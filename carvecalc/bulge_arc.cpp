@@ -1,8 +1,8 @@
-#include "carvecalc/bulge_arc.h"
+#include "bulge_arc.h"
 
 #include <cmath>
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 void AppendBulgeArc(const polyfunction& from, const polyfunction& to, double bulge,
                     std::vector<polyfunction>& points) {
@@ -22,4 +22,4 @@ void AppendBulgeArc(const polyfunction& from, const polyfunction& to, double bul
   }
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

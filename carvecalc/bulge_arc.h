@@ -6,11 +6,11 @@
 
 #include "carvecalc/carvecalc_records.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 // Appends the points strictly between from and to of the arc that bulge
 // describes, one every 10 degrees at most; nothing for a straight segment.
 void AppendBulgeArc(const polyfunction& from, const polyfunction& to, double bulge,
                     std::vector<polyfunction>& points);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "carvecalc/arc_math.h"
+#include "arc_math.h"
 #include "carvecalc/carve_fault.h"
-#include "carvecalc/ellipse_geometry.h"
-#include "carvecalc/raster_fill.h"
+#include "ellipse_geometry.h"
+#include "raster_fill.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 
@@ -87,4 +87,4 @@ void DrawCarve(const std::vector<carve>& rows, const Drawing& d, const PictureFr
     Polyline(outline, f, ArcPoints(f, e.xE, e.yE, e.aE, e.bE, e.conerE, e.StartE, e.EndE, e.Veer));
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

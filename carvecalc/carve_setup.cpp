@@ -5,12 +5,12 @@
 #include <cmath>
 #include <filesystem>
 
-#include "carvecalc/ellipse_geometry.h"
+#include "ellipse_geometry.h"
 #include "carvecalc/carve_fault.h"
 #include "support/basic_text.h"
 #include "support/round_half_even.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 
@@ -97,4 +97,4 @@ std::string RowText(const carve& row) {
   return text;
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -5,18 +5,18 @@
 #include <new>
 #include <stdexcept>
 
-#include "carvecalc/arc_math.h"
+#include "arc_math.h"
 #include "carvecalc/carve_fault.h"
-#include "carvecalc/checked_math.h"
-#include "carvecalc/dst_converter.h"
-#include "carvecalc/dxf_reader.h"
-#include "carvecalc/ellipse_geometry.h"
-#include "carvecalc/plt_reader.h"
-#include "carvecalc/raster_fill.h"
-#include "carvecalc/scan_rows.h"
+#include "checked_math.h"
+#include "dst_converter.h"
+#include "dxf_reader.h"
+#include "ellipse_geometry.h"
+#include "plt_reader.h"
+#include "raster_fill.h"
+#include "scan_rows.h"
 #include "support/byte_reader.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 // Runs one method's work and turns every fault into the status, so nothing
 // thrown inside ever reaches the caller.
@@ -245,4 +245,4 @@ void Carvecalc::openDST(std::string& srename, std::string& dstname) {
   });
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -10,7 +10,7 @@
 
 #include "carvecalc/carve_fault.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 inline constexpr double kHalfPi = 1.570796326794895;  // the program's pi/2
 inline constexpr double kPi = 3.14159265358979;        // the program's pi
@@ -46,4 +46,4 @@ T& At(std::vector<T>& array, int64_t i) {
   return array[static_cast<size_t>(i)];
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

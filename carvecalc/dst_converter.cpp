@@ -1,4 +1,4 @@
-#include "carvecalc/dst_converter.h"
+#include "dst_converter.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include "support/basic_text.h"
 #include "support/byte_reader.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 
@@ -89,4 +89,4 @@ void ConvertDst(const std::string& source, const std::string& target) {
   WriteAtomically(target, StitchText(bytes));
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

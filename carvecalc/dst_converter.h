@@ -10,10 +10,10 @@
 
 #include <string>
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 // A source that cannot be opened is a FileNotFound fault, a target that cannot
 // be written a FileAccess fault; the old target stays as it was then.
 void ConvertDst(const std::string& source, const std::string& target);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -1,4 +1,4 @@
-#include "carvecalc/dxf_reader.h"
+#include "dxf_reader.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,13 +7,13 @@
 #include <map>
 #include <optional>
 
-#include "carvecalc/bulge_arc.h"
+#include "bulge_arc.h"
 #include "carvecalc/carve_fault.h"
-#include "carvecalc/dxf_spline.h"
-#include "carvecalc/text_lines.h"
+#include "dxf_spline.h"
+#include "support/text_line_reader.h"
 #include "support/basic_text.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 
@@ -71,11 +71,11 @@ std::string Trim(const std::string& s) {
 // Reads the file's pairs into groups per section; a pair whose code line is not
 // an integer is junk and skipped.
 std::vector<Group> ReadGroups(std::istream& in, const std::string& wanted) {
-  TextLines lines(in);
+  kw::StreamBytes lines(in);
   std::vector<Group> groups;
   std::string codeLine, value, section;
   bool nameNext = false;
-  while (lines.Next(codeLine) && lines.Next(value)) {
+  while (kw::ReadTextLine(lines, codeLine) && kw::ReadTextLine(lines, value)) {
     const std::string c = Trim(codeLine);
     Pair pair;
     const auto [end, ec] = std::from_chars(c.data(), c.data() + c.size(), pair.code);
@@ -274,4 +274,4 @@ void ReadDxf(const std::string& filename, DxfTarget target) {
   builder.Entity(Group{"EOF", {}});  // ends a polyline cut off by the end of the file
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -8,7 +8,7 @@
 
 #include "carvecalc/carvecalc_records.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 struct DxfTarget {
   std::vector<pointxy>& lines;
@@ -22,4 +22,4 @@ struct DxfTarget {
 // opened is a FileNotFound fault; anything unreadable inside it is skipped.
 void ReadDxf(const std::string& filename, DxfTarget target);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -1,9 +1,9 @@
-#include "carvecalc/dxf_spline.h"
+#include "dxf_spline.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 
@@ -53,4 +53,4 @@ std::vector<polyfunction> EvaluateSpline(int degree, const std::vector<double>& 
   return points;
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -6,7 +6,7 @@
 
 #include "carvecalc/carvecalc_records.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 // Points along the spline of the given degree, knots and control points,
 // stepsPerSpan points per non-empty knot span plus the end point. Data that
@@ -16,4 +16,4 @@ std::vector<polyfunction> EvaluateSpline(int degree, const std::vector<double>& 
                                          const std::vector<polyfunction>& control,
                                          int stepsPerSpan = 16);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -1,10 +1,10 @@
-#include "carvecalc/ellipse_geometry.h"
+#include "ellipse_geometry.h"
 
 #include <cmath>
 
-#include "carvecalc/checked_math.h"
+#include "checked_math.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 // A BASIC For loop over Doubles runs this many times at most before we call it runaway.
@@ -90,4 +90,4 @@ polyfunction EllipseRayPoint(double cx, double cy, double a, double b, double ph
   return {Finite(cx + r * cp), Finite(cy + r * sp)};
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -7,7 +7,7 @@
 
 #include "carvecalc/carvecalc_records.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 polyfunction EllipsePoint(double ex, double ey, double a, double b, double c, double t);
 
@@ -35,4 +35,4 @@ bool EllipseRowCrossing(double ex, double ey, double a, double b, double c, doub
 // axis-parallel ellipse with semi-axes a (along X) and b.
 polyfunction EllipseRayPoint(double cx, double cy, double a, double b, double phi);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

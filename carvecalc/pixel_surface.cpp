@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 MemorySurface::MemorySurface(int32_t width, int32_t height, uint32_t background)
     : width_(std::max(0, width)), height_(std::max(0, height)) {
@@ -23,4 +23,4 @@ int GreyOf(uint32_t rgb) {
   return static_cast<int>(((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF)) / 3;
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -1,14 +1,14 @@
-#include "carvecalc/plt_reader.h"
+#include "plt_reader.h"
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
 
 #include "carvecalc/carve_fault.h"
-#include "carvecalc/text_lines.h"
+#include "support/text_line_reader.h"
 #include "support/basic_text.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 
@@ -81,9 +81,9 @@ void ReadPlt(const std::string& filename, std::vector<polygonside>& polylines,
   std::ifstream in(filename, std::ios::binary);
   if (!in) throw CarveFault(CarveError::FileNotFound, "cannot open " + filename);
   PltBuilder builder(polylines, entities);
-  TextLines lines(in);
+  kw::StreamBytes lines(in);
   std::string line;
-  while (lines.Next(line)) {
+  while (kw::ReadTextLine(lines, line)) {
     const std::string command = line.substr(0, 2);
     if (command == "SP") builder.Pen(line);
     else if (command == "PU") builder.Up(line);
@@ -93,4 +93,4 @@ void ReadPlt(const std::string& filename, std::vector<polygonside>& polylines,
   builder.Finish();
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

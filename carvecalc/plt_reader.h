@@ -7,11 +7,11 @@
 
 #include "carvecalc/carvecalc_records.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 // Appends the polylines of the file to polylines and their entries to entities.
 // A file that cannot be opened is a FileNotFound fault.
 void ReadPlt(const std::string& filename, std::vector<polygonside>& polylines,
              std::vector<train>& entities);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

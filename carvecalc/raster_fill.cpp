@@ -1,4 +1,4 @@
-#include "carvecalc/raster_fill.h"
+#include "raster_fill.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 
 #include "support/round_half_even.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 
@@ -101,4 +101,4 @@ void DrawSegment(PixelSurface& surface, double x0, double y0, double x1, double 
   }
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

@@ -9,7 +9,7 @@
 #include "carvecalc/carvecalc_records.h"
 #include "carvecalc/pixel_surface.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 // Fills the figure containing pixel (i, j) with the background grey and reports
 // its start pixel, extreme pixels and grey in found. False, with found left
@@ -25,4 +25,4 @@ bool FindFigure(PixelSurface& surface, int critical, int background, const posit
 // Draws the straight segment from (x0, y0) to (x1, y1) in the surface's fore colour.
 void DrawSegment(PixelSurface& surface, double x0, double y0, double x1, double y1);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

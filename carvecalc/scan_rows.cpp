@@ -1,16 +1,16 @@
-#include "carvecalc/scan_rows.h"
+#include "scan_rows.h"
 
 #include <algorithm>
 #include <cmath>
 #include <set>
 
-#include "carvecalc/arc_math.h"
-#include "carvecalc/checked_math.h"
-#include "carvecalc/ellipse_geometry.h"
+#include "arc_math.h"
+#include "checked_math.h"
+#include "ellipse_geometry.h"
 #include "support/basic_text.h"
 #include "support/round_half_even.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 namespace {
 
@@ -189,4 +189,4 @@ void ScanEllipse(RowGrid& grid, const VBEllipse& ellipse) {
   }
 }
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

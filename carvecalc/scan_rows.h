@@ -13,7 +13,7 @@
 
 #include "carvecalc/carvecalc_records.h"
 
-namespace carvecalc {
+namespace kw::carvecalc {
 
 // The rows an Optioncarve call fills and how heights map onto them.
 class RowGrid {
@@ -49,4 +49,4 @@ void ScanPolygon(RowGrid& grid, const polygonside& polygon);
 void ScanCircle(RowGrid& grid, const VBCircle& circle);
 void ScanEllipse(RowGrid& grid, const VBEllipse& ellipse);
 
-}  // namespace carvecalc
+}  // namespace kw::carvecalc

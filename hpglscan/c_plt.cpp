@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "hpglscan/pending_polyline.h"
-#include "hpglscan/plt_scanner.h"
+#include "pending_polyline.h"
+#include "plt_scanner.h"
 #include "support/buffered_file.h"
 
-namespace hpglscan {
+namespace kw::hpglscan {
 
 namespace {
 // The pending polyline is shared by the process, so a second scan started from
@@ -57,4 +57,4 @@ void CPlt::Raise(int32_t Count, int32_t SP) {
   }
 }
 
-}  // namespace hpglscan
+}  // namespace kw::hpglscan

@@ -1,6 +1,6 @@
-#include "hpglscan/pending_polyline.h"
+#include "pending_polyline.h"
 
-namespace hpglscan {
+namespace kw::hpglscan {
 
 PendingPolyline& SharedPendingPolyline() {
   static PendingPolyline pending;
@@ -12,4 +12,4 @@ int32_t& SharedCurrentPen() {
   return pen;
 }
 
-}  // namespace hpglscan
+}  // namespace kw::hpglscan

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace hpglscan {
+namespace kw::hpglscan {
 
 struct PendingPolyline {
   std::vector<int32_t> X;  // plotter units, file order
@@ -26,4 +26,4 @@ struct PendingPolyline {
 PendingPolyline& SharedPendingPolyline();
 int32_t& SharedCurrentPen();
 
-}  // namespace hpglscan
+}  // namespace kw::hpglscan

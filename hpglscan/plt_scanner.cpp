@@ -1,6 +1,6 @@
-#include "hpglscan/plt_scanner.h"
+#include "plt_scanner.h"
 
-namespace hpglscan {
+namespace kw::hpglscan {
 
 namespace {
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
@@ -135,4 +135,4 @@ void PltScanner::Flush() {
   pending_.Clear();
 }
 
-}  // namespace hpglscan
+}  // namespace kw::hpglscan

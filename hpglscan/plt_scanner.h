@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "hpglscan/pending_polyline.h"
+#include "pending_polyline.h"
 #include "support/buffered_file.h"
 
-namespace hpglscan {
+namespace kw::hpglscan {
 
 class PltScanner {
  public:
@@ -46,4 +46,4 @@ class PltScanner {
   bool penIsDown_ = false;
 };
 
-}  // namespace hpglscan
+}  // namespace kw::hpglscan

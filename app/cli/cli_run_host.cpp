@@ -1,4 +1,4 @@
-#include "app/cli/cli_run_host.h"
+#include "cli_run_host.h"
 
 #include <unistd.h>
 
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <thread>
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 std::atomic<bool> g_stop{false};
@@ -55,4 +55,4 @@ void CliRunHost::FinishProgress() {
   drawn_ = false;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

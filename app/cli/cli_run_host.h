@@ -4,9 +4,9 @@
 
 #include <chrono>
 
-#include "app/machine/run_host.h"
+#include "machine/run_host.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 class CliRunHost : public kw::RunHost {
  public:
@@ -28,4 +28,4 @@ class CliRunHost : public kw::RunHost {
   bool drawn_ = false;
 };
 
-}  // namespace kwcli
+}  // namespace kw::cli

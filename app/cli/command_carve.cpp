@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/cli/commands.h"
+#include "commands.h"
 #include "carvecalc/carve_picture.h"
 #include "carvecalc/carve_setup.h"
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 struct CarveArgs {
@@ -35,11 +35,11 @@ bool ParseCarveArgs(const std::vector<std::string>& args, CarveArgs& out) {
   return !out.file.empty() && out.space > 0;
 }
 
-bool SavePicture(const std::vector<carvecalc::carve>& rows, const carvecalc::Drawing& drawing,
+bool SavePicture(const std::vector<kw::carvecalc::carve>& rows, const kw::carvecalc::Drawing& drawing,
                  const std::string& output) {
-  const auto frame = carvecalc::FrameFor(carvecalc::BoundsOf(drawing), 8.0);
-  carvecalc::MemorySurface surface(frame.width, frame.height);
-  carvecalc::DrawCarve(rows, drawing, frame, surface);
+  const auto frame = kw::carvecalc::FrameFor(kw::carvecalc::BoundsOf(drawing), 8.0);
+  kw::carvecalc::MemorySurface surface(frame.width, frame.height);
+  kw::carvecalc::DrawCarve(rows, drawing, frame, surface);
   QImage image(surface.Width(), surface.Height(), QImage::Format_RGB32);
   for (int32_t y = 0; y < surface.Height(); ++y) {
     for (int32_t x = 0; x < surface.Width(); ++x) image.setPixel(x, y, 0xFF000000u | surface.GetPixel(x, y));
@@ -55,20 +55,20 @@ int RunCarve(const std::vector<std::string>& args) {
     std::fputs("usage: kerfwright-cli carve FILE --space MM [--bitcount B] [-o OUT.png]\n", stderr);
     return 2;
   }
-  carvecalc::Carvecalc calc;
-  carvecalc::Drawing drawing;
-  carvecalc::ReadDrawing(calc, parsed.file, drawing);
+  kw::carvecalc::Carvecalc calc;
+  kw::carvecalc::Drawing drawing;
+  kw::carvecalc::ReadDrawing(calc, parsed.file, drawing);
   if (!calc.LastError().Ok()) {
     std::fprintf(stderr, "kerfwright-cli carve: %s: %s\n", parsed.file.c_str(), calc.LastError().description.c_str());
     return 1;
   }
-  std::vector<carvecalc::carve> rows;
-  carvecalc::CarveDrawing(calc, drawing, parsed.space, parsed.bitcount, rows);
+  std::vector<kw::carvecalc::carve> rows;
+  kw::carvecalc::CarveDrawing(calc, drawing, parsed.space, parsed.bitcount, rows);
   if (!calc.LastError().Ok()) {
     std::fprintf(stderr, "kerfwright-cli carve: %s: %s\n", parsed.file.c_str(), calc.LastError().description.c_str());
     return 1;
   }
-  for (const auto& row : rows) std::printf("%s\n", carvecalc::RowText(row).c_str());
+  for (const auto& row : rows) std::printf("%s\n", kw::carvecalc::RowText(row).c_str());
   if (!parsed.output.empty() && !SavePicture(rows, drawing, parsed.output)) {
     std::fprintf(stderr, "kerfwright-cli carve: %s: cannot be written\n", parsed.output.c_str());
     return 1;
@@ -76,4 +76,4 @@ int RunCarve(const std::vector<std::string>& args) {
   return 0;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/commands.h"
-#include "app/cli/import_files.h"
-#include "app/cli/document_summary.h"
+#include "commands.h"
+#include "import_files.h"
+#include "document_summary.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 namespace {
 
@@ -40,7 +40,7 @@ int RunInfo(const std::vector<std::string>& args) {
     std::fprintf(stderr, "kerfwright-cli info: %s\n", error.c_str());
     return 2;
   }
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   if (!ImportFiles(doc, parsed.files, parsed.options, error)) {
     std::fprintf(stderr, "kerfwright-cli info: %s\n", error.c_str());
     return 1;
@@ -49,4 +49,4 @@ int RunInfo(const std::vector<std::string>& args) {
   return 0;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

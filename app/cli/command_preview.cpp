@@ -5,15 +5,16 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "app/cli/commands.h"
-#include "app/cli/open_document.h"
-#include "app/cli/import_files.h"
-#include "app/cli/process_command.h"
-#include "app/cli/view_fit.h"
-#include "app/machine/cut_layer.h"
-#include "app/render/qt_canvas.h"
+#include "commands.h"
+#include "open_document.h"
+#include "import_files.h"
+#include "process_command.h"
+#include "view_fit.h"
+#include "machine/cut_layer.h"
+#include "render/qt_canvas.h"
+#include "machine/layer_count.h"
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 struct PreviewArgs {
@@ -59,7 +60,7 @@ bool ParsePreviewArgs(const std::vector<std::string>& args, PreviewArgs& out, st
   return true;
 }
 
-QImage Render(pathcore::CPathObj& doc, const PreviewArgs& a) {
+QImage Render(kw::pathcore::CPathObj& doc, const PreviewArgs& a) {
   QImage image(a.width, a.height, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -68,9 +69,9 @@ QImage Render(pathcore::CPathObj& doc, const PreviewArgs& a) {
   const ViewRect view = ZoomToRect(doc.Xmax(), doc.Ymax(), doc.Xmin(), doc.Ymin(),
                                    static_cast<double>(a.width) / a.height);
   std::vector<int32_t> colors;
-  for (int i = 0; i <= 14; ++i) colors.push_back(kw::PaletteColor(i));
+  for (int i = 0; i <= kw::kLayerCount; ++i) colors.push_back(kw::PaletteColor(i));
   doc.SMove(a.moves);
-  doc.Draw(canvas, pathcore::Rgb(160, 160, 160), colors, pathcore::Rgb(255, 0, 255), pathcore::Rgb(255, 0, 0),
+  doc.Draw(canvas, kw::pathcore::Rgb(160, 160, 160), colors, kw::pathcore::Rgb(255, 0, 255), kw::pathcore::Rgb(255, 0, 0),
            static_cast<float>(view.left), static_cast<float>(view.top), static_cast<float>(view.width),
            static_cast<float>(view.height), static_cast<float>(a.width * canvas.TwipsPerPixelX()),
            static_cast<float>(a.height * canvas.TwipsPerPixelY()), 0);
@@ -86,7 +87,7 @@ int RunPreview(const std::vector<std::string>& args) {
     std::fprintf(stderr, "kerfwright-cli preview: %s\n", error.c_str());
     return 2;
   }
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   if (!OpenDocument(doc, parsed.process, parsed.import, "preview")) return 1;
   if (!Render(doc, parsed).save(QString::fromStdString(parsed.output), "PNG")) {
     std::fprintf(stderr, "kerfwright-cli preview: %s: cannot be written\n", parsed.output.c_str());
@@ -96,4 +97,4 @@ int RunPreview(const std::vector<std::string>& args) {
   return 0;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -2,13 +2,13 @@
 // applies the listed operations in order and prints the document summary.
 #include <cstdio>
 
-#include "app/cli/commands.h"
-#include "app/cli/open_document.h"
-#include "app/cli/document_summary.h"
-#include "app/cli/import_files.h"
-#include "app/cli/process_command.h"
+#include "commands.h"
+#include "open_document.h"
+#include "document_summary.h"
+#include "import_files.h"
+#include "process_command.h"
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 // Options of this command that the shared parser does not know.
@@ -43,10 +43,10 @@ int RunProcessCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "kerfwright-cli process: %s\n", error.c_str());
     return 2;
   }
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   if (!OpenDocument(doc, *parsed, extras.import, "process")) return 1;
   std::printf("%s\n", SummaryJson(doc, extras.order).c_str());
   return 0;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

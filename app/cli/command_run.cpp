@@ -1,11 +1,11 @@
 // kerfwright-cli run and home: a job, or the homing sequence, on a controller.
 #include <cstdio>
 
-#include "app/cli/commands.h"
-#include "app/cli/machine_job.h"
-#include "app/machine/axisnet_binding.h"
+#include "commands.h"
+#include "machine_job.h"
+#include "machine/axisnet_binding.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 void PrintRunSummary(const MachineJobResult& r) {
   std::printf("paths %d, run %d, skipped %d, cut %.1f mm (document %.1f mm), travel %.1f mm%s%s%s\n", r.paths,
@@ -47,4 +47,4 @@ int RunHome(const std::vector<std::string>& args) {
   return 0;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

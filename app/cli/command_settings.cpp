@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <iostream>
 
-#include "app/cli/commands.h"
-#include "app/machine/settings_file.h"
-#include "pathcore/document/app_path.h"
+#include "commands.h"
+#include "machine/settings_file.h"
+#include "pathcore/app_path.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 int RunSettings(const std::vector<std::string>& args) {
-  std::filesystem::path folder = pathcore::AppPath();
+  std::filesystem::path folder = kw::pathcore::AppPath();
   std::vector<std::string> assignments;
   for (size_t i = 0; i < args.size(); ++i) {
     if ((args[i] == "--folder" || args[i] == "--set") && i + 1 < args.size()) {
@@ -35,4 +35,4 @@ int RunSettings(const std::vector<std::string>& args) {
   return 0;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

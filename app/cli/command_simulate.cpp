@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/cli/commands.h"
-#include "app/cli/job_picture.h"
-#include "app/cli/machine_job.h"
-#include "app/machine/axisnet_binding.h"
-#include "app/machine/machine_settings.h"
-#include "tools/axissim/simulator.h"
+#include "commands.h"
+#include "job_picture.h"
+#include "machine_job.h"
+#include "machine/axisnet_binding.h"
+#include "machine/machine_settings.h"
+#include "axissim/simulator.h"
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 struct SimulateArgs {
@@ -84,4 +84,4 @@ int RunSimulate(const std::vector<std::string>& args) {
   return result.run.started && !result.run.stopped ? 0 : 1;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

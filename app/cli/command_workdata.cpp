@@ -5,12 +5,13 @@
 #include <optional>
 #include <string>
 
-#include "app/cli/commands.h"
-#include "app/cli/open_document.h"
-#include "app/cli/import_files.h"
-#include "app/cli/process_command.h"
+#include "commands.h"
+#include "open_document.h"
+#include "import_files.h"
+#include "process_command.h"
+#include "machine/layer_count.h"
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 struct WorkdataArgs {
@@ -96,7 +97,7 @@ std::string Points(const std::vector<int32_t>& X, const std::vector<int32_t>& Y)
 }
 
 // Prints every event and answers the layer questions from the arguments.
-class PrintingHost : public pathcore::CPathObjEvents {
+class PrintingHost : public kw::pathcore::CPathObjEvents {
  public:
   explicit PrintingHost(const WorkdataArgs& a) : a_(a) {}
   void GetCutLayer(int16_t, bool& Enabled) override { Enabled = true; }
@@ -119,7 +120,7 @@ class PrintingHost : public pathcore::CPathObjEvents {
   void OutPoint(std::vector<int32_t>& X, std::vector<int32_t>& Y, int16_t LayerN) override {
     std::printf("POINTS %d %zu%s\n", LayerN, X.size() - 1, Points(X, Y).c_str());
   }
-  void OutScanLine(std::vector<pathcore::ScanLine>& lines, int16_t LayerN) override {
+  void OutScanLine(std::vector<kw::pathcore::ScanLine>& lines, int16_t LayerN) override {
     std::printf("SCAN %d %zu\n", LayerN, lines.size() - 1);
     for (size_t i = 1; i < lines.size(); ++i) {
       const auto& l = lines[i];
@@ -142,20 +143,20 @@ int RunWorkdata(const std::vector<std::string>& args) {
     std::fprintf(stderr, "kerfwright-cli workdata: %s\n", error.c_str());
     return 2;
   }
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   if (!OpenDocument(doc, parsed.process, parsed.import, "workdata")) return 1;
   PrintingHost host(parsed);
   doc.SetEvents(&host);
   if (!parsed.layerTypes) {
     doc.GetWorkDat(parsed.xk, parsed.yk);
   } else {
-    std::vector<int16_t> sort(15), types(15, 0);
-    for (int16_t p = 0; p < 15; ++p) sort[p] = p;
+    std::vector<int16_t> sort(kw::kLayerSlots), types(kw::kLayerSlots, 0);
+    for (int16_t p = 0; p <= kw::kLayerCount; ++p) sort[p] = p;
     for (size_t i = 0; i < parsed.layerTypes->size() && i < types.size(); ++i) types[i] = (*parsed.layerTypes)[i];
-    doc.GetWorkDat_Layer(parsed.xk, parsed.yk, 14, sort, types, parsed.offsetX, parsed.offsetY, parsed.r, parsed.angle);
+    doc.GetWorkDat_Layer(parsed.xk, parsed.yk, kw::kLayerCount, sort, types, parsed.offsetX, parsed.offsetY, parsed.r, parsed.angle);
   }
   doc.SetEvents(nullptr);
   return 0;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

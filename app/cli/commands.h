@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kwcli {
+namespace kw::cli {
 
 int RunInfo(const std::vector<std::string>& args);
 int RunProcessCommand(const std::vector<std::string>& args);
@@ -17,4 +17,4 @@ int RunRun(const std::vector<std::string>& args);
 int RunHome(const std::vector<std::string>& args);
 int RunSimulate(const std::vector<std::string>& args);
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 // Counts, bounds, lengths, safe rectangle and layer census; with withOrder,
 // also the first and last point of every object in list order.
-std::string SummaryJson(const pathcore::CPathObj& doc, bool withOrder = false);
+std::string SummaryJson(const kw::pathcore::CPathObj& doc, bool withOrder = false);
 
-}  // namespace kwcli
+}  // namespace kw::cli

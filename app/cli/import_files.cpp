@@ -1,15 +1,15 @@
-#include "app/cli/import_files.h"
+#include "import_files.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-namespace kwcli {
+namespace kw::cli {
 
 namespace {
 
 // Collects the messages the document would show in message boxes.
-class MessageCatcher : public pathcore::CPathObjEvents {
+class MessageCatcher : public kw::pathcore::CPathObjEvents {
  public:
   void Message(const std::string& Text) override { messages.push_back(Text); }
   std::vector<std::string> messages;
@@ -28,7 +28,7 @@ bool Readable(const std::string& file) {
   return std::ifstream(file, std::ios::binary).good();
 }
 
-bool ImportOne(pathcore::CPathObj& doc, const std::string& file, const ImportOptions& options,
+bool ImportOne(kw::pathcore::CPathObj& doc, const std::string& file, const ImportOptions& options,
                MessageCatcher& catcher, std::string& error) {
   const std::string ext = LowerEnding(file);
   if (!Readable(file)) {
@@ -66,7 +66,7 @@ bool ImportOne(pathcore::CPathObj& doc, const std::string& file, const ImportOpt
 
 }  // namespace
 
-bool ImportFiles(pathcore::CPathObj& doc, const std::vector<std::string>& files, const ImportOptions& options,
+bool ImportFiles(kw::pathcore::CPathObj& doc, const std::vector<std::string>& files, const ImportOptions& options,
                  std::string& error) {
   MessageCatcher catcher;
   doc.SetEvents(&catcher);
@@ -78,4 +78,4 @@ bool ImportFiles(pathcore::CPathObj& doc, const std::vector<std::string>& files,
   return ok;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 struct ImportOptions {
   std::string dxfCutLayer = "切割";  // the program's default cut layer name
@@ -16,7 +16,7 @@ struct ImportOptions {
 
 // Imports every file in order. On the first file that cannot be read it
 // stops with a one-line message naming the file in error and returns false.
-bool ImportFiles(pathcore::CPathObj& doc, const std::vector<std::string>& files, const ImportOptions& options,
+bool ImportFiles(kw::pathcore::CPathObj& doc, const std::vector<std::string>& files, const ImportOptions& options,
                  std::string& error);
 
-}  // namespace kwcli
+}  // namespace kw::cli

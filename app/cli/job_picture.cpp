@@ -1,4 +1,4 @@
-#include "app/cli/job_picture.h"
+#include "job_picture.h"
 
 #include <QImage>
 #include <QPainter>
@@ -6,9 +6,9 @@
 #include <array>
 #include <cmath>
 
-#include "app/cli/view_fit.h"
+#include "view_fit.h"
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 struct Tool {
@@ -63,4 +63,4 @@ bool WriteJobPicture(const std::vector<kw::axissim::PathSample>& samples, const 
   return image.save(QString::fromStdString(file), "PNG");
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/machine/machine_settings.h"
-#include "tools/axissim/tool_path.h"
+#include "machine/machine_settings.h"
+#include "axissim/tool_path.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 // Writes the PNG; false when it cannot be written.
 bool WriteJobPicture(const std::vector<kw::axissim::PathSample>& samples, const kw::MachineSettings& s,
                      const std::string& file, int width = 1200, int height = 900);
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -3,10 +3,10 @@
 
 #include <string>
 
-namespace kwcli {
+namespace kw::cli {
 
 // The number in the program's default text form; null when not finite.
 std::string JsonNumber(double v);
 std::string JsonNumberOfSingle(float v);
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -1,27 +1,27 @@
-#include "app/cli/machine_job.h"
+#include "machine_job.h"
 
 #include <charconv>
 #include <cstdio>
 
-#include "app/cli/cli_run_host.h"
-#include "app/machine/axisnet_binding.h"
-#include "app/machine/cut_layer.h"
-#include "app/machine/cydkz.h"
-#include "app/machine/homing_sequence.h"
-#include "app/machine/language_files.h"
-#include "app/machine/layer_map.h"
-#include "app/machine/machine_settings.h"
-#include "app/machine/run_preparation.h"
-#include "app/machine/settings_file.h"
-#include "pathcore/document/app_path.h"
+#include "cli_run_host.h"
+#include "machine/axisnet_binding.h"
+#include "machine/cut_layer.h"
+#include "machine/cydkz.h"
+#include "machine/homing_sequence.h"
+#include "machine/language_files.h"
+#include "machine/layer_map.h"
+#include "machine/machine_settings.h"
+#include "machine/run_preparation.h"
+#include "machine/settings_file.h"
+#include "pathcore/app_path.h"
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 // The process-wide settings from the folder's Setting.ini, with the tool
 // heights computed and the controller from the command line.
 kw::MachineSettings& LoadSettingsFor(const MachineJobArgs& args) {
-  const std::filesystem::path folder = args.folder.empty() ? pathcore::AppPath() : std::filesystem::path(args.folder);
+  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::AppPath() : std::filesystem::path(args.folder);
   auto loaded = kw::LoadSettings(folder / "Setting.ini");
   for (const auto& problem : loaded.problems) std::fprintf(stderr, "settings: %s\n", problem.c_str());
   kw::MachineSettings& s = kw::Settings();
@@ -87,7 +87,7 @@ bool ParseMachineJobArgs(const std::vector<std::string>& args, MachineJobArgs& o
 
 bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJobResult& result) {
   kw::MachineSettings& s = LoadSettingsFor(args);
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   if (!ImportFiles(doc, args.files, args.import, result.error)) return false;
   doc.SetPathPos(0, 0);  // the job's bottom-right corner at the machine origin, as File Open places it
   kw::QuietAxisnetTrace();  // the command line shows its own progress
@@ -130,4 +130,4 @@ bool HomeMachine(const MachineJobArgs& args, kw::AxisnetApi& axisnet, std::strin
   return homed.homed;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/import_files.h"
-#include "app/machine/axisnet_api.h"
-#include "app/machine/job_run.h"
+#include "import_files.h"
+#include "machine/axisnet_api.h"
+#include "machine/job_run.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 struct MachineJobArgs {
   std::vector<std::string> files;
@@ -49,4 +49,4 @@ void PrintRunSummary(const MachineJobResult& result);
 // Homes the machine at the settings' (or the given) controller.
 bool HomeMachine(const MachineJobArgs& args, kw::AxisnetApi& axisnet, std::string& error);
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/commands.h"
+#include "commands.h"
 
 namespace {
 
@@ -14,15 +14,15 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", kwcli::RunInfo},
-    {"process", kwcli::RunProcessCommand},
-    {"preview", kwcli::RunPreview},
-    {"workdata", kwcli::RunWorkdata},
-    {"settings", kwcli::RunSettings},
-    {"carve", kwcli::RunCarve},
-    {"run", kwcli::RunRun},
-    {"home", kwcli::RunHome},
-    {"simulate", kwcli::RunSimulate},
+    {"info", kw::cli::RunInfo},
+    {"process", kw::cli::RunProcessCommand},
+    {"preview", kw::cli::RunPreview},
+    {"workdata", kw::cli::RunWorkdata},
+    {"settings", kw::cli::RunSettings},
+    {"carve", kw::cli::RunCarve},
+    {"run", kw::cli::RunRun},
+    {"home", kw::cli::RunHome},
+    {"simulate", kw::cli::RunSimulate},
 };
 
 int Usage() {

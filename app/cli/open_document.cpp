@@ -1,12 +1,12 @@
-#include "app/cli/open_document.h"
+#include "open_document.h"
 
 #include <cstdio>
 
-namespace kwcli {
+namespace kw::cli {
 
-bool OpenDocument(pathcore::CPathObj& doc, const ProcessArgs& process, const ImportOptions& import,
+bool OpenDocument(kw::pathcore::CPathObj& doc, const ProcessArgs& process, const ImportOptions& import,
                   const char* command) {
-  const ImportFile importFile = [&import](pathcore::CPathObj& d, const std::string& file, std::string& e) {
+  const ImportFile importFile = [&import](kw::pathcore::CPathObj& d, const std::string& file, std::string& e) {
     return ImportFiles(d, {file}, import, e);
   };
   std::string error;
@@ -15,4 +15,4 @@ bool OpenDocument(pathcore::CPathObj& doc, const ProcessArgs& process, const Imp
   return false;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -2,13 +2,13 @@
 // loaded as document images) and its operations applied.
 #pragma once
 
-#include "app/cli/import_files.h"
-#include "app/cli/process_command.h"
+#include "import_files.h"
+#include "process_command.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 // False after printing "kerfwright-cli COMMAND: reason" on stderr.
-bool OpenDocument(pathcore::CPathObj& doc, const ProcessArgs& process, const ImportOptions& import,
+bool OpenDocument(kw::pathcore::CPathObj& doc, const ProcessArgs& process, const ImportOptions& import,
                   const char* command);
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -1,4 +1,4 @@
-#include "app/cli/process_command.h"
+#include "process_command.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <cmath>
 #include <utility>
 
-#include "pathcore/document/file_replace.h"
+#include "support/file_replace.h"
 
-namespace kwcli {
+namespace kw::cli {
 namespace {
 
 struct OpName {
@@ -69,7 +69,7 @@ std::optional<EditStep> StepOf(std::string_view entry) {
 
 int16_t Int16Of(double v) { return static_cast<int16_t>(std::clamp(std::nearbyint(v), -32768.0, 32767.0)); }
 
-void ApplyOrdering(pathcore::CPathObj& doc, const EditStep& step) {
+void ApplyOrdering(kw::pathcore::CPathObj& doc, const EditStep& step) {
   const auto& a = step.args;
   switch (step.op) {
     case EditOp::AutoS: doc.AutoS(); break;
@@ -97,7 +97,7 @@ void ApplyOrdering(pathcore::CPathObj& doc, const EditStep& step) {
   }
 }
 
-void Apply(pathcore::CPathObj& doc, const EditStep& step) {
+void Apply(kw::pathcore::CPathObj& doc, const EditStep& step) {
   switch (step.op) {
     case EditOp::SelAll: doc.SelAll(); break;
     case EditOp::SelInv: doc.SelInv(); break;
@@ -129,8 +129,8 @@ bool EndsWithImage(const std::string& file) {
   return lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".img") == 0;
 }
 
-bool LoadImage(pathcore::CPathObj& doc, const std::string& file, std::string& error) {
-  const auto bytes = pathcore::ReadWholeFile(file);
+bool LoadImage(kw::pathcore::CPathObj& doc, const std::string& file, std::string& error) {
+  const auto bytes = kw::ReadWholeFile(file);
   if (!bytes) {
     error = file + ": cannot be read";
     return false;
@@ -145,11 +145,11 @@ bool LoadImage(pathcore::CPathObj& doc, const std::string& file, std::string& er
   return true;
 }
 
-bool SaveImage(pathcore::CPathObj& doc, const std::string& file, std::string& error) {
+bool SaveImage(kw::pathcore::CPathObj& doc, const std::string& file, std::string& error) {
   std::vector<uint8_t> bytes;
   int32_t size = 0;
   doc.GetBin(bytes, size);
-  if (pathcore::WriteFileReplacing(file, bytes)) return true;
+  if (kw::WriteFileReplacing(file, bytes)) return true;
   error = file + ": cannot be written";
   return false;
 }
@@ -172,7 +172,7 @@ std::optional<std::vector<EditStep>> ParseOps(std::string_view list, std::string
   return steps;
 }
 
-void ApplyOps(pathcore::CPathObj& doc, std::span<const EditStep> steps) {
+void ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps) {
   for (const auto& step : steps) Apply(doc, step);
 }
 
@@ -209,7 +209,7 @@ std::optional<ProcessArgs> ParseProcessArgs(std::span<const std::string> args, s
   return out;
 }
 
-bool RunProcess(pathcore::CPathObj& doc, const ProcessArgs& args, const ImportFile& importFile, std::string& error) {
+bool RunProcess(kw::pathcore::CPathObj& doc, const ProcessArgs& args, const ImportFile& importFile, std::string& error) {
   for (const auto& file : args.files) {
     const bool loaded = EndsWithImage(file) ? LoadImage(doc, file, error) : importFile(doc, file, error);
     if (!loaded) return false;
@@ -223,4 +223,4 @@ bool RunProcess(pathcore::CPathObj& doc, const ProcessArgs& args, const ImportFi
   return true;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

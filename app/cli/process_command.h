@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 enum class EditOp {
   SelAll, SelInv, CancelSel, SelUnFb, SelSingal, Del, DaSan, Hb, BackFx, SetFb, AutoFb,
@@ -31,7 +31,7 @@ struct EditStep {
 // nothing and a message naming the first bad entry.
 std::optional<std::vector<EditStep>> ParseOps(std::string_view list, std::string& error);
 
-void ApplyOps(pathcore::CPathObj& doc, std::span<const EditStep> steps);
+void ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps);
 
 struct ProcessArgs {
   std::vector<std::string> files;
@@ -44,11 +44,11 @@ struct ProcessArgs {
 std::optional<ProcessArgs> ParseProcessArgs(std::span<const std::string> args, std::string& error);
 
 // Imports one drawing file into the document; false with a message when it cannot.
-using ImportFile = std::function<bool(pathcore::CPathObj& doc, const std::string& file, std::string& error)>;
+using ImportFile = std::function<bool(kw::pathcore::CPathObj& doc, const std::string& file, std::string& error)>;
 
 // Loads every file (".img" as a document image, anything else through
 // importFile), applies the steps and writes the requested outputs. False
 // with a message at the first failure.
-bool RunProcess(pathcore::CPathObj& doc, const ProcessArgs& args, const ImportFile& importFile, std::string& error);
+bool RunProcess(kw::pathcore::CPathObj& doc, const ProcessArgs& args, const ImportFile& importFile, std::string& error);
 
-}  // namespace kwcli
+}  // namespace kw::cli

@@ -1,6 +1,6 @@
-#include "app/cli/view_fit.h"
+#include "view_fit.h"
 
-namespace kwcli {
+namespace kw::cli {
 
 ViewRect ZoomToRect(double x1, double y1, double x2, double y2, double aspect) {
   if (x1 - x2 <= 0 && y1 - y2 <= 0) {
@@ -20,4 +20,4 @@ ViewRect ZoomToRect(double x1, double y1, double x2, double y2, double aspect) {
   return v;
 }
 
-}  // namespace kwcli
+}  // namespace kw::cli

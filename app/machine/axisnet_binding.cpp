@@ -1,8 +1,8 @@
-#include "app/machine/axisnet_binding.h"
+#include "machine/axisnet_binding.h"
 
 #include <dlfcn.h>
 
-#include "pathcore/document/app_path.h"
+#include "pathcore/app_path.h"
 
 namespace kw {
 namespace {
@@ -22,7 +22,7 @@ AxisnetLibrary::~AxisnetLibrary() {
 
 void* AxisnetLibrary::Library() {
   if (handle_) return handle_;
-  const auto beside = pathcore::AppPath() / fileName_;
+  const auto beside = kw::pathcore::AppPath() / fileName_;
   std::error_code ec;
   if (std::filesystem::exists(beside, ec)) {
     handle_ = dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL);

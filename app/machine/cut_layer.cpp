@@ -1,4 +1,4 @@
-#include "app/machine/cut_layer.h"
+#include "machine/cut_layer.h"
 
 #include <stdexcept>
 
@@ -16,12 +16,11 @@ constexpr std::array<int32_t, kLayerCount + 1> kPalette = {
     Rgb(0, 128, 128), Rgb(0, 0, 128),   Rgb(128, 128, 255), Rgb(128, 0, 0),   Rgb(128, 128, 128)};
 
 constexpr int32_t kBlockVersion = 1;
-constexpr size_t kLayers = kLayerCount + 1;
 // A block always carries fifteen layers where the reader looks for them.
-constexpr size_t kFixedBlockSize = 6 + 34 * kLayers;
+constexpr size_t kFixedBlockSize = 6 + 34 * kLayerSlots;
 
 void ReadRun(ByteReader& in, std::vector<float>& run) {
-  run.resize(kLayers);
+  run.resize(kLayerSlots);
   for (auto& v : run) v = in.F32();
 }
 
@@ -29,10 +28,10 @@ void ReadRun(ByteReader& in, std::vector<float>& run) {
 
 int32_t PaletteColor(int i) { return kPalette.at(static_cast<size_t>(i)); }
 
-CCutLayer::CCutLayer() : entries_(kLayers) { SetDefaultColors(); }
+CCutLayer::CCutLayer() : entries_(kLayerSlots) { SetDefaultColors(); }
 
 void CCutLayer::SetDefaultColors() {
-  for (size_t i = 0; i < kLayers && i < entries_.size(); ++i) entries_[i].Color = kPalette[i];
+  for (size_t i = 0; i < kLayerSlots && i < entries_.size(); ++i) entries_[i].Color = kPalette[i];
 }
 
 const CCutLayer::Entry& CCutLayer::At(int16_t Index) const {
@@ -100,10 +99,10 @@ std::vector<CCutLayer::Entry> CCutLayer::ReadLayers(ByteReader& in, int16_t stor
   ReadRun(in, tStop);
   ReadRun(in, laser);
   ReadRun(in, laserMin);
-  in.Skip(4 * kLayers);  // colours: the palette decides them
+  in.Skip(4 * kLayerSlots);  // colours: the palette decides them
   ReadRun(in, lineIn);
-  std::vector<Entry> layers(kLayers);
-  for (size_t i = 0; i < kLayers; ++i) {
+  std::vector<Entry> layers(kLayerSlots);
+  for (size_t i = 0; i < kLayerSlots; ++i) {
     const bool enabled = in.Bool16();
     // Layers past the stored count keep the defaults of a new layer.
     if (static_cast<int>(i) <= storedCount)

@@ -1,10 +1,10 @@
-#include "app/machine/cydkz.h"
+#include "machine/cydkz.h"
 
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "app/machine/axisnet_binding.h"
+#include "machine/axisnet_binding.h"
 
 namespace kw {
 namespace {

@@ -1,20 +1,20 @@
-#include "app/machine/job_run.h"
+#include "machine/job_run.h"
 
-#include "app/machine/machine_moves.h"
-#include "app/machine/paper_cutoff.h"
-#include "app/machine/path_runner.h"
-#include "app/machine/run_checks.h"
-#include "app/machine/tool_depth.h"
+#include "machine/machine_moves.h"
+#include "machine/paper_cutoff.h"
+#include "machine/path_runner.h"
+#include "machine/run_checks.h"
+#include "machine/tool_depth.h"
 #include "support/basic_text.h"
+#include "machine/layer_count.h"
 
 namespace kw {
 
 namespace {
 
-inline constexpr int16_t kWorkLayerCount = 14;  // layers 0..14 go to the request
 inline constexpr int16_t kKnifeAngle = 1;      // allowed direction-class change, sixteenths of a turn
 
-SafeRect SafeRectOf(const pathcore::CPathObj& doc, bool selection, const MachineSettings& s) {
+SafeRect SafeRectOf(const kw::pathcore::CPathObj& doc, bool selection, const MachineSettings& s) {
   SafeRect r;
   if (selection)
     doc.GetSafeRect_Sel(s.CutOffsetX, s.CutOffsetY, r.Xmin, r.Xmax, r.Ymin, r.Ymax);
@@ -23,13 +23,13 @@ SafeRect SafeRectOf(const pathcore::CPathObj& doc, bool selection, const Machine
   return r;
 }
 
-double JobYmax(const pathcore::CPathObj& doc, bool selection) { return selection ? doc.SelYMax() : doc.Ymax(); }
+double JobYmax(const kw::pathcore::CPathObj& doc, bool selection) { return selection ? doc.SelYMax() : doc.Ymax(); }
 
 // Puts the run's handler in as the document's event sink for the request and
 // gives the host's sink back afterwards, also when the request throws.
 class EventsBinding {
  public:
-  EventsBinding(pathcore::CPathObj& doc, pathcore::CPathObjEvents& sink) : doc_(doc), previous_(doc.Events()) {
+  EventsBinding(kw::pathcore::CPathObj& doc, kw::pathcore::CPathObjEvents& sink) : doc_(doc), previous_(doc.Events()) {
     doc_.SetEvents(&sink);
   }
   ~EventsBinding() { doc_.SetEvents(previous_); }
@@ -37,8 +37,8 @@ class EventsBinding {
   EventsBinding& operator=(const EventsBinding&) = delete;
 
  private:
-  pathcore::CPathObj& doc_;
-  pathcore::CPathObjEvents* previous_;
+  kw::pathcore::CPathObj& doc_;
+  kw::pathcore::CPathObjEvents* previous_;
 };
 
 }  // namespace
@@ -51,7 +51,7 @@ JobRun::JobRun(AxisnetApi& axisnet, CYdkz& ydkz, MachineSettings& settings, cons
                const CLayerMap& layerMap, RunHost& host)
     : axisnet_(axisnet), ydkz_(ydkz), s_(settings), cutLayers_(cutLayers), layerMap_(layerMap), host_(host) {}
 
-RunSummary JobRun::Run(pathcore::CPathObj& doc, const RunOptions& options) {
+RunSummary JobRun::Run(kw::pathcore::CPathObj& doc, const RunOptions& options) {
   if (running_) return {};  // the start button is disabled while a run is going on
   state_ = RunState{};
   cutOff_ = false;
@@ -69,7 +69,7 @@ RunSummary JobRun::Run(pathcore::CPathObj& doc, const RunOptions& options) {
   return summary;
 }
 
-std::exception_ptr JobRun::PlayWorkData(pathcore::CPathObj& doc, bool selection) {
+std::exception_ptr JobRun::PlayWorkData(kw::pathcore::CPathObj& doc, bool selection) {
   state_.progress.pathsTotal = selection ? doc.SelCount() : doc.Count();
   PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
   EventsBinding binding(doc, runner);
@@ -82,7 +82,7 @@ std::exception_ptr JobRun::PlayWorkData(pathcore::CPathObj& doc, bool selection)
   return runner.Failure();
 }
 
-bool JobRun::Refused(pathcore::CPathObj& doc, const RunOptions& options) {
+bool JobRun::Refused(kw::pathcore::CPathObj& doc, const RunOptions& options) {
   std::string key = WorkAreaRefusal(SafeRectOf(doc, options.selection, s_), s_);
   if (key.empty() && options.cutOff)
     key = CutOffRefusal(options.feed, JobYmax(doc, options.selection), options.selection, s_);
@@ -91,16 +91,16 @@ bool JobRun::Refused(pathcore::CPathObj& doc, const RunOptions& options) {
   return true;
 }
 
-void JobRun::RequestWorkData(pathcore::CPathObj& doc, bool selection) {
+void JobRun::RequestWorkData(kw::pathcore::CPathObj& doc, bool selection) {
   std::vector<int16_t> sort, type;
   layerMap_.GetSort(sort);
   layerMap_.GetType(type);
   float offsetX = s_.CutOffsetX, offsetY = s_.CutOffsetY, r = s_.CutR;
   const double kx = PulsesPerMm(s_, 0), ky = PulsesPerMm(s_, 1);
   if (selection)
-    doc.GetWorkDat_Layer_Sel(kx, ky, kWorkLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
+    doc.GetWorkDat_Layer_Sel(kx, ky, kLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
   else
-    doc.GetWorkDat_Layer(kx, ky, kWorkLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
+    doc.GetWorkDat_Layer(kx, ky, kLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
 }
 
 RunSummary JobRun::Summary() const {

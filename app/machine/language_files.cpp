@@ -1,10 +1,10 @@
-#include "app/machine/language_files.h"
+#include "machine/language_files.h"
 
 #include <fstream>
 
-#include "app/machine/profile_file.h"
-#include "app/machine/settings_file.h"
-#include "pathcore/document/app_path.h"
+#include "machine/profile_file.h"
+#include "machine/settings_file.h"
+#include "pathcore/app_path.h"
 
 namespace kw {
 
@@ -15,7 +15,7 @@ bool FileExists(const std::filesystem::path& file) {
 }
 
 std::filesystem::path LanguageFile(int n) {
-  return pathcore::AppPath() / ("Language" + std::to_string(n) + ".sys");
+  return kw::pathcore::AppPath() / ("Language" + std::to_string(n) + ".sys");
 }
 
 std::vector<LanguageEntry> FindLanguages() {

@@ -1,4 +1,4 @@
-#include "app/machine/layer_map.h"
+#include "machine/layer_map.h"
 
 #include <stdexcept>
 #include <string>
@@ -10,18 +10,18 @@ namespace kw {
 namespace {
 
 constexpr int32_t kBlockVersion = 1;
-constexpr size_t kBlockSize = 4 + 15 * 4 + 15 * 2;
+constexpr size_t kBlockSize = 4 + kLayerSlots * 4 + kLayerSlots * 2;
 
-// True for 0..14; false above; an error below 0.
+// True for 0..kLayerCount; false above; an error below 0.
 bool InMap(int16_t Index) {
   if (Index < 0) throw std::out_of_range("layer " + std::to_string(Index) + " does not exist");
-  return Index <= 14;
+  return Index <= kLayerCount;
 }
 
 }  // namespace
 
 CLayerMap::CLayerMap() {
-  for (int16_t i = 0; i < 15; ++i) layerSort_[static_cast<size_t>(i)] = i;
+  for (int16_t i = 0; i <= kLayerCount; ++i) layerSort_[static_cast<size_t>(i)] = i;
 }
 
 void CLayerMap::GetType(std::vector<int16_t>& Dat) const {
@@ -36,7 +36,7 @@ void CLayerMap::GetType(std::vector<int16_t>& Dat) const {
 void CLayerMap::GetSort(std::vector<int16_t>& Dat) const { Dat.assign(layerSort_.begin(), layerSort_.end()); }
 
 void CLayerMap::SortChange(int16_t A, int16_t B) {
-  if (A < 0 || A > 14 || B < 0 || B > 14) throw std::out_of_range("SortChange outside layers 0..14");
+  if (A < 0 || A > kLayerCount || B < 0 || B > kLayerCount) throw std::out_of_range("SortChange outside the layers");
   std::swap(layerSort_[static_cast<size_t>(A)], layerSort_[static_cast<size_t>(B)]);
 }
 

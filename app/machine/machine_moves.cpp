@@ -1,4 +1,4 @@
-#include "app/machine/machine_moves.h"
+#include "machine/machine_moves.h"
 
 namespace kw {
 

@@ -1,4 +1,4 @@
-#include "app/machine/machine_settings.h"
+#include "machine/machine_settings.h"
 
 namespace kw {
 namespace {

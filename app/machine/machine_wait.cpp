@@ -1,4 +1,4 @@
-#include "app/machine/machine_wait.h"
+#include "machine/machine_wait.h"
 
 namespace kw {
 

@@ -1,11 +1,11 @@
-#include "app/machine/offset_test.h"
+#include "machine/offset_test.h"
 
 #include <optional>
 #include <utility>
 
-#include "app/machine/language_files.h"
-#include "app/machine/machine_moves.h"
-#include "app/machine/machine_wait.h"
+#include "machine/language_files.h"
+#include "machine/machine_moves.h"
+#include "machine/machine_wait.h"
 
 namespace kw {
 

@@ -1,7 +1,7 @@
-#include "app/machine/paper_cutoff.h"
+#include "machine/paper_cutoff.h"
 
-#include "app/machine/machine_moves.h"
-#include "app/machine/machine_wait.h"
+#include "machine/machine_moves.h"
+#include "machine/machine_wait.h"
 
 namespace kw {
 

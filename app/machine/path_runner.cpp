@@ -1,10 +1,10 @@
-#include "app/machine/path_runner.h"
+#include "machine/path_runner.h"
 
 #include <cmath>
 
-#include "app/machine/machine_moves.h"
-#include "app/machine/machine_wait.h"
-#include "app/machine/prolong_adjust.h"
+#include "machine/machine_moves.h"
+#include "machine/machine_wait.h"
+#include "machine/prolong_adjust.h"
 #include "support/round_half_even.h"
 
 namespace kw {

@@ -1,9 +1,9 @@
-#include "app/machine/profile_file.h"
+#include "machine/profile_file.h"
 
 #include <fstream>
 #include <system_error>
 
-#include "pathcore/document/file_replace.h"
+#include "support/file_replace.h"
 #include "support/basic_text.h"
 
 namespace kw {
@@ -179,7 +179,7 @@ bool ProfileText::Set(std::string_view section, std::string_view key, std::strin
 bool ProfileText::Save(const std::filesystem::path& file) const {
   std::string text;
   for (const auto& line : lines_) text += line + eol_;
-  return pathcore::WriteFileReplacing(file, text);  // a failed write leaves the old file intact
+  return kw::WriteFileReplacing(file, text);  // a failed write leaves the old file intact
 }
 
 std::string ReadIni(const std::filesystem::path& file, std::string_view section,

@@ -1,4 +1,4 @@
-#include "app/machine/run_checks.h"
+#include "machine/run_checks.h"
 
 namespace kw {
 

@@ -1,8 +1,8 @@
-#include "app/machine/run_preparation.h"
+#include "machine/run_preparation.h"
 
 #include <cmath>
 
-#include "app/machine/machine_moves.h"
+#include "machine/machine_moves.h"
 #include "support/basic_text.h"
 
 namespace kw {
@@ -13,7 +13,7 @@ bool LiftAndCheckHomeReference(CYdkz& ydkz, const MachineSettings& s) {
   return ydkz.GetPCMarkB(mark) == 0 && mark != 0;
 }
 
-int PrepareRun(pathcore::CPathObj& doc, CCutLayer& cutLayers, const MachineSettings& s, bool autoLayout) {
+int PrepareRun(kw::pathcore::CPathObj& doc, CCutLayer& cutLayers, const MachineSettings& s, bool autoLayout) {
   float speeds[3];
   for (int i = 0; i < 3; ++i) {
     // A speed of 0 would leave the knife standing in the material.

@@ -1,6 +1,6 @@
-#include "app/machine/run_state.h"
+#include "machine/run_state.h"
 
-#include "app/machine/language_files.h"
+#include "machine/language_files.h"
 
 namespace kw {
 

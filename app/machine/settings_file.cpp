@@ -1,7 +1,7 @@
-#include "app/machine/settings_file.h"
+#include "machine/settings_file.h"
 
-#include "app/machine/profile_file.h"
-#include "pathcore/document/app_path.h"
+#include "machine/profile_file.h"
+#include "pathcore/app_path.h"
 
 namespace kw {
 namespace {
@@ -45,7 +45,7 @@ std::optional<std::string> CheckType(std::string_view section, std::string_view 
 
 }  // namespace
 
-std::filesystem::path SettingsFile() { return pathcore::AppPath() / "Setting.ini"; }
+std::filesystem::path SettingsFile() { return kw::pathcore::AppPath() / "Setting.ini"; }
 
 LoadedSettings LoadSettings(const std::filesystem::path& file) {
   LoadedSettings loaded;

@@ -1,11 +1,11 @@
-#include "app/machine/settings_table.h"
+#include "machine/settings_table.h"
 
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-#include "app/machine/profile_file.h"
+#include "machine/profile_file.h"
 #include "support/basic_text.h"
 #include "support/round_half_even.h"
 

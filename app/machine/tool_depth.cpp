@@ -1,4 +1,4 @@
-#include "app/machine/tool_depth.h"
+#include "machine/tool_depth.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "app/render/qt_canvas.h"
+#include "render/qt_canvas.h"
 
 #include <QImage>
 #include <QPainterPath>
@@ -11,16 +11,16 @@ constexpr double kTwipsPerInch = 1440;
 
 Qt::PenStyle ToQtStyle(int16_t style) {
   switch (style) {
-    case pathcore::kPenDash: return Qt::DashLine;
-    case pathcore::kPenDot: return Qt::DotLine;
-    case pathcore::kPenDashDot: return Qt::DashDotLine;
-    case pathcore::kPenDashDotDot: return Qt::DashDotDotLine;
-    case pathcore::kPenNull: return Qt::NoPen;
+    case kw::pathcore::kPenDash: return Qt::DashLine;
+    case kw::pathcore::kPenDot: return Qt::DotLine;
+    case kw::pathcore::kPenDashDot: return Qt::DashDotLine;
+    case kw::pathcore::kPenDashDotDot: return Qt::DashDotDotLine;
+    case kw::pathcore::kPenNull: return Qt::NoPen;
     default: return Qt::SolidLine;
   }
 }
 
-QPolygon ToPolygon(std::span<const pathcore::CanvasPoint> points) {
+QPolygon ToPolygon(std::span<const kw::pathcore::CanvasPoint> points) {
   QPolygon polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const auto& p : points) polygon << QPoint(p.x, p.y);
@@ -49,7 +49,7 @@ double QtCanvas::TwipsPerPixelY() const {
   return kTwipsPerInch / (dpi > 0 ? dpi : 96);
 }
 
-void QtCanvas::SetPen(const pathcore::CanvasPen& pen) {
+void QtCanvas::SetPen(const kw::pathcore::CanvasPen& pen) {
   tools_.pen = pen;
   QPen qpen(ToQColor(pen.color));
   qpen.setWidth(pen.width < 1 ? 1 : pen.width);
@@ -57,7 +57,7 @@ void QtCanvas::SetPen(const pathcore::CanvasPen& pen) {
   painter_.setPen(qpen);
 }
 
-void QtCanvas::SetBrush(const pathcore::CanvasBrush& brush) {
+void QtCanvas::SetBrush(const kw::pathcore::CanvasBrush& brush) {
   tools_.brush = brush;
   painter_.setBrush(brush.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.color)));
 }
@@ -68,16 +68,16 @@ void QtCanvas::LineTo(int32_t x, int32_t y) {
   position_ = to;
 }
 
-void QtCanvas::Polyline(std::span<const pathcore::CanvasPoint> points) {
+void QtCanvas::Polyline(std::span<const kw::pathcore::CanvasPoint> points) {
   if (points.size() < 2) return;
   painter_.drawPolyline(ToPolygon(points));
 }
 
-void QtCanvas::Polygon(std::span<const pathcore::CanvasPoint> points) {
+void QtCanvas::Polygon(std::span<const kw::pathcore::CanvasPoint> points) {
   painter_.drawPolygon(ToPolygon(points), Qt::OddEvenFill);
 }
 
-void QtCanvas::PolyPolygon(std::span<const pathcore::CanvasPoint> points, std::span<const int32_t> counts) {
+void QtCanvas::PolyPolygon(std::span<const kw::pathcore::CanvasPoint> points, std::span<const int32_t> counts) {
   QPainterPath path;
   path.setFillRule(Qt::OddEvenFill);
   size_t at = 0;
@@ -99,7 +99,7 @@ void QtCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t botto
 }
 
 void QtCanvas::StretchImage(int32_t x, int32_t y, int32_t width, int32_t height,
-                            const pathcore::BmpPicture& picture) {
+                            const kw::pathcore::BmpPicture& picture) {
   if (picture.Width <= 0 || picture.Height <= 0) return;
   if (picture.Rgb.size() < static_cast<size_t>(picture.Width) * static_cast<size_t>(picture.Height)) return;
   QImage image(picture.Width, picture.Height, QImage::Format_RGB32);

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "axisnet/batch_record.h"
-#include "axisnet/batch_segment.h"
-#include "axisnet/point_queue.h"
-#include "axisnet/record_double_buffer.h"
-#include "axisnet/trapezoid.h"
+#include "axisproto/batch_record.h"
+#include "axisproto/batch_segment.h"
+#include "point_queue.h"
+#include "record_double_buffer.h"
+#include "trapezoid.h"
 #include "support/byte_reader.h"
 
 namespace kw::axisnet {

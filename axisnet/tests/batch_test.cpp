@@ -5,7 +5,7 @@
 
 #include <thread>
 
-#include "axisnet/trapezoid.h"
+#include "trapezoid.h"
 #include "sim_fixture.h"
 
 namespace kw::axisnet::testing {

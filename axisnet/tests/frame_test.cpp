@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "axisnet/crc16_modbus.h"
-#include "axisnet/frame.h"
-#include "axisnet/reply_parser.h"
+#include "axisproto/crc16_modbus.h"
+#include "axisproto/frame.h"
+#include "reply_parser.h"
 
 namespace kw::axisnet {
 namespace {

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "axisnet/axisnet.h"
-#include "axisnet/frame.h"
+#include "axisproto/frame.h"
 #include "raw_peer.h"
 #include "sim_fixture.h"
 

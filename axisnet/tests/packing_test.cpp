@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "axisnet/axisnet.h"
-#include "axisnet/frame.h"
+#include "axisproto/frame.h"
 #include "raw_peer.h"
 
 namespace kw::axisnet::testing {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "axisnet/axisnet.h"
-#include "tools/axissim/simulator.h"
+#include "axissim/simulator.h"
 
 namespace kw::axisnet::testing {
 

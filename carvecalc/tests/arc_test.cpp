@@ -3,24 +3,24 @@
 
 #include <cmath>
 
-#include "carvecalc/arc_math.h"
+#include "arc_math.h"
 #include "carvecalc/carve_fault.h"
 #include "carvecalc/carvecalc.h"
 
 namespace {
 
-using carvecalc::Carvecalc;
+using kw::carvecalc::Carvecalc;
 
 TEST(ArcHelpers, InverseSineAndCosineAreExactAtTheEnds) {
-  EXPECT_EQ(carvecalc::ArcSin(1), 1.570796326794895);
-  EXPECT_EQ(carvecalc::ArcSin(-1), -1.570796326794895);
-  EXPECT_EQ(carvecalc::ArcCos(1), 0);
-  EXPECT_EQ(carvecalc::ArcCos(-1), 3.14159265358979);
+  EXPECT_EQ(kw::carvecalc::ArcSin(1), 1.570796326794895);
+  EXPECT_EQ(kw::carvecalc::ArcSin(-1), -1.570796326794895);
+  EXPECT_EQ(kw::carvecalc::ArcCos(1), 0);
+  EXPECT_EQ(kw::carvecalc::ArcCos(-1), 3.14159265358979);
   for (double x : {-0.9, -0.3, 0.0, 0.5, 0.99}) {
-    EXPECT_NEAR(carvecalc::ArcSin(x), std::asin(x), 1e-14);
-    EXPECT_NEAR(carvecalc::ArcCos(x), std::acos(x), 1e-14);
+    EXPECT_NEAR(kw::carvecalc::ArcSin(x), std::asin(x), 1e-14);
+    EXPECT_NEAR(kw::carvecalc::ArcCos(x), std::acos(x), 1e-14);
   }
-  EXPECT_THROW(carvecalc::ArcSin(1.5), carvecalc::CarveFault);
+  EXPECT_THROW(kw::carvecalc::ArcSin(1.5), kw::carvecalc::CarveFault);
 }
 
 TEST(ArcHelpers, CornerIsTheDirectionAngle) {
@@ -88,7 +88,7 @@ TEST(ArcHelpers, AreaEPDecidesTheDrawnPartOfAnEllipseByDirection) {
   Carvecalc calc;
   double cx = 1, cy = 1, a = 5, b = 2, c = 0.5;
   auto point = [&](double t) {
-    return carvecalc::polyfunction{cx + a * std::cos(c) * std::cos(t) - b * std::sin(c) * std::sin(t),
+    return kw::carvecalc::polyfunction{cx + a * std::cos(c) * std::cos(t) - b * std::sin(c) * std::sin(t),
                                    cy + a * std::sin(c) * std::cos(t) + b * std::cos(c) * std::sin(t)};
   };
   const double s = 0.4, e = 3.9;

@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace carvecalc;
+using namespace kw::carvecalc;
 namespace fs = std::filesystem;
 
 Drawing ReadAny(Carvecalc& calc, const std::string& path) {

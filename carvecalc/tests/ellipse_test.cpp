@@ -7,9 +7,9 @@
 
 namespace {
 
-using carvecalc::Carvecalc;
-using carvecalc::CarveError;
-using carvecalc::polyfunction;
+using kw::carvecalc::Carvecalc;
+using kw::carvecalc::CarveError;
+using kw::carvecalc::polyfunction;
 
 // The extreme |x - ex| and |y - ey| over a fine sampling of the outline.
 std::pair<double, double> SampledHalfExtents(double a, double b, double c) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace carvecalc;
+using namespace kw::carvecalc;
 
 // One Optioncarve call over a drawing with rows every `space` mm starting at
 // row number `lowRow`.

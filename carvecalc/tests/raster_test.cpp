@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace carvecalc;
+using namespace kw::carvecalc;
 
 void Box(MemorySurface& s, int x0, int y0, int x1, int y1, uint32_t rgb) {
   for (int y = y0; y <= y1; ++y)

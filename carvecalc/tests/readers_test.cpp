@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace carvecalc;
+using namespace kw::carvecalc;
 
 TEST(Openplt, ReadsPolylinesPenAndClosure) {
   TempFiles files;

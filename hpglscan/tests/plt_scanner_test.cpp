@@ -17,9 +17,9 @@ struct Polyline {
 };
 
 // Records every event with the points fetched inside it.
-class Recorder : public hpglscan::CPltEvents {
+class Recorder : public kw::hpglscan::CPltEvents {
  public:
-  explicit Recorder(hpglscan::CPlt& plt) : plt_(plt) {}
+  explicit Recorder(kw::hpglscan::CPlt& plt) : plt_(plt) {}
   void OutPolyline(int32_t Count, int32_t SP) override {
     Polyline p{SP, std::vector<int32_t>(Count), std::vector<int32_t>(Count)};
     plt_.GetXYData(p.x, p.y);
@@ -28,7 +28,7 @@ class Recorder : public hpglscan::CPltEvents {
   std::vector<Polyline> lines;
 
  private:
-  hpglscan::CPlt& plt_;
+  kw::hpglscan::CPlt& plt_;
 };
 
 class PltScan : public ::testing::Test {
@@ -37,7 +37,7 @@ class PltScan : public ::testing::Test {
 
   std::vector<Polyline> Scan(const std::string& text, int32_t* res = nullptr) {
     std::ofstream(path_, std::ios::binary) << text;
-    hpglscan::CPlt plt;
+    kw::hpglscan::CPlt plt;
     Recorder rec(plt);
     plt.Connect(&rec);
     int32_t r = 0;
@@ -109,7 +109,7 @@ TEST_F(PltScan, PenCarriesOverToTheNextScanAndMayBeNegative) {
 }
 
 TEST_F(PltScan, MissingFileSetsResAndRaisesNothing) {
-  hpglscan::CPlt plt;
+  kw::hpglscan::CPlt plt;
   Recorder rec(plt);
   plt.Connect(&rec);
   int32_t res = 0;
@@ -137,9 +137,9 @@ TEST_F(PltScan, JunkAndHugeLinesAreReadPast) {
 }
 
 // Every sink sees each event in connection order; GetXYData respects the room.
-class Counter : public hpglscan::CPltEvents {
+class Counter : public kw::hpglscan::CPltEvents {
  public:
-  Counter(hpglscan::CPlt& plt, std::vector<int>& order, int id) : plt_(plt), order_(order), id_(id) {}
+  Counter(kw::hpglscan::CPlt& plt, std::vector<int>& order, int id) : plt_(plt), order_(order), id_(id) {}
   void OutPolyline(int32_t Count, int32_t) override {
     order_.push_back(id_);
     std::vector<int32_t> x(1, -7), y(1, -7);  // room for one point only
@@ -150,14 +150,14 @@ class Counter : public hpglscan::CPltEvents {
   int32_t first = 0;
 
  private:
-  hpglscan::CPlt& plt_;
+  kw::hpglscan::CPlt& plt_;
   std::vector<int>& order_;
   int id_;
 };
 
 TEST_F(PltScan, SinksRunInConnectionOrderAndRoomIsChecked) {
   std::ofstream(path_, std::ios::binary) << "PU9,9;PD1,1,2,2;";
-  hpglscan::CPlt plt;
+  kw::hpglscan::CPlt plt;
   std::vector<int> order;
   Counter a(plt, order, 1), b(plt, order, 2);
   plt.Connect(&b);
@@ -175,9 +175,9 @@ TEST_F(PltScan, SinksRunInConnectionOrderAndRoomIsChecked) {
 
 // The pending polyline is shared by the process, so a scan started from inside
 // an event is refused instead of corrupting the running one.
-class Reentrant : public hpglscan::CPltEvents {
+class Reentrant : public kw::hpglscan::CPltEvents {
  public:
-  Reentrant(hpglscan::CPlt& plt, std::string path) : plt_(plt), path_(std::move(path)) {}
+  Reentrant(kw::hpglscan::CPlt& plt, std::string path) : plt_(plt), path_(std::move(path)) {}
   void OutPolyline(int32_t Count, int32_t) override {
     plt_.OpenFile(path_, innerRes);
     std::vector<int32_t> x(Count), y(Count);
@@ -188,13 +188,13 @@ class Reentrant : public hpglscan::CPltEvents {
   std::vector<std::vector<int32_t>> xs;
 
  private:
-  hpglscan::CPlt& plt_;
+  kw::hpglscan::CPlt& plt_;
   std::string path_;
 };
 
 TEST_F(PltScan, ScanFromInsideAnEventIsRefused) {
   std::ofstream(path_, std::ios::binary) << "PU1,1;PD2,2;PU3,3;PD4,4;";
-  hpglscan::CPlt plt;
+  kw::hpglscan::CPlt plt;
   Reentrant sink(plt, path_.string());
   plt.Connect(&sink);
   int32_t res = 0;

@@ -1,10 +1,10 @@
-#include "pathcore/document/app_path.h"
+#include "pathcore/app_path.h"
 
 #include <unistd.h>
 
 #include <system_error>
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 std::filesystem::path& OverriddenAppPath() {
@@ -30,4 +30,4 @@ void SetAppPath(const std::filesystem::path& folder) { OverriddenAppPath() = fol
 
 std::string InstancePrefix() { return std::to_string(static_cast<long>(getpid())); }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,7 +1,9 @@
-#include "pathcore/document/distance_order.h"
-#include "pathcore/document/path_obj.h"
+#include "document/distance_order.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/progress_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 void CPathObj::AutoS() {
   if (S.ObjN == 0) return;
@@ -23,4 +25,4 @@ void CPathObj::AutoS() {
 void CPathObj::AutoSX(float Jl) { (void)Jl; }
 void CPathObj::AutoSY(float Jl) { (void)Jl; }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

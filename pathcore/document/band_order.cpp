@@ -1,8 +1,8 @@
-#include "pathcore/document/band_order.h"
+#include "document/band_order.h"
 
 #include <algorithm>
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr double kSmallestCell = 3.0;  // mm; cells never shrink below this
@@ -101,4 +101,4 @@ std::vector<int32_t> BandOrder(const PathStore& s, const std::vector<int32_t>& o
   return index;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // objects holds object indices at 1..m. Returns Index at 0..m: Index(m - t + 1)
 // is the position (1..m) of the t-th object the sweep takes.
 std::vector<int32_t> BandOrder(const PathStore& s, const std::vector<int32_t>& objects);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -3,14 +3,15 @@
 // hangs from the origin towards -Y.
 #include <algorithm>
 
-#include "pathcore/document/bitmap_record_io.h"
-#include "pathcore/document/file_replace.h"
-#include "pathcore/document/monochrome_bitmap.h"
-#include "pathcore/document/path_obj.h"
+#include "document/bitmap_record_io.h"
+#include "support/file_replace.h"
+#include "document/monochrome_bitmap.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 #include "support/byte_reader.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr int32_t kDefaultPixelsPerMm = 10;
@@ -78,4 +79,4 @@ void CPathObj::BmpInput(const std::string& FileName) {
   S.ZL();
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

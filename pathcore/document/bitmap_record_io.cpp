@@ -1,11 +1,11 @@
-#include "pathcore/document/bitmap_record_io.h"
+#include "document/bitmap_record_io.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 void WriteFileHeader(kw::ByteWriter& out, const BitmapFileHeader& h) {
@@ -92,4 +92,4 @@ BmpInfoRecord ReadBitmapRecord(kw::ByteReader& in) {
   return record;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

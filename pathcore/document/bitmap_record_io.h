@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-#include "pathcore/document/bitmap_store.h"
+#include "document/bitmap_store.h"
 #include "support/byte_reader.h"
 #include "support/byte_writer.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // The number of data bytes a record carries: N((biWidth + 31) / 8 * biHeight - 1) + 1,
 // in floating point. It can exceed the real colour table and pixel rows, and it
@@ -29,4 +29,4 @@ BitmapInfoHeader ReadInfoHeader(kw::ByteReader& in);
 // including a data-byte count that is negative or larger than what is left.
 BmpInfoRecord ReadBitmapRecord(kw::ByteReader& in);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,8 +1,8 @@
-#include "pathcore/document/bitmap_resample.h"
+#include "document/bitmap_resample.h"
 
 #include <algorithm>
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 // The mean blue level of the source pixels under one target pixel.
@@ -40,4 +40,4 @@ Bitmap24 Resample24(const BmpPicture& picture, int32_t width, int32_t height) {
   return out;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

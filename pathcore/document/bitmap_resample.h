@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "pathcore/document/bitmap_store.h"
+#include "document/bitmap_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 struct Bitmap24 {
   int32_t Width = 0;            // pixels
@@ -19,4 +19,4 @@ struct Bitmap24 {
 // Returns an empty bitmap when either size is not positive or the picture is empty.
 Bitmap24 Resample24(const BmpPicture& picture, int32_t width, int32_t height);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,11 +1,11 @@
 // Scan lines of a bitmap frame: each stored bitmap resampled to the line
 // density and read row by row from the top, burn-on and burn-off positions
 // where pixels change.
-#include "pathcore/document/bitmap_resample.h"
-#include "pathcore/document/work_data_request.h"
+#include "document/bitmap_resample.h"
+#include "document/work_data_request.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 void WorkDataRequest::BitmapScan(int32_t k) {
   const ScanSettings set = AskScanLayer(k);
@@ -38,4 +38,4 @@ void WorkDataRequest::BitmapScan(int32_t k) {
   events_->OutScanLine(out, S.ObjLayer[k]);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

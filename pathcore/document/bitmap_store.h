@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace pathcore {
+#include "pathcore/bmp_picture.h"
+
+namespace kw::pathcore {
 
 // The 14-byte bitmap file header as stored at import.
 struct BitmapFileHeader {
@@ -43,11 +45,4 @@ struct BmpInfoRecord {
   int32_t HeightPx = 0; // pixels
 };
 
-// A bitmap decoded for drawing: rows top to bottom, 0xRRGGBB per pixel.
-struct BmpPicture {
-  int32_t Width = 0;   // pixels
-  int32_t Height = 0;  // pixels
-  std::vector<uint32_t> Rgb;
-};
-
-}  // namespace pathcore
+}  // namespace kw::pathcore

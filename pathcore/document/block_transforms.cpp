@@ -4,10 +4,11 @@
 #include <cmath>
 #include <optional>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 struct BlockBox {
@@ -181,4 +182,4 @@ int16_t CPathObj::GetSafeRect_Sel(float OffsetX, float OffsetY, float& Xmin, flo
   return 0;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

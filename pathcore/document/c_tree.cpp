@@ -1,11 +1,11 @@
-#include "pathcore/document/c_tree.h"
+#include "document/c_tree.h"
 
 #include <stdexcept>
 
-#include "pathcore/document/library_state.h"
-#include "pathcore/document/path_obj.h"
+#include "document/library_state.h"
+#include "pathcore/path_obj.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 CPathObj& Document() {
@@ -121,4 +121,4 @@ void CTree::SelectEdge(std::vector<int32_t>& S) {
   for (int32_t c = 1; c <= CTCount(); ++c) mark(CT[c]->NIndex);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 class CTree {
  public:
@@ -46,4 +46,4 @@ class CTree {
   std::vector<std::unique_ptr<CTree>> CT = std::vector<std::unique_ptr<CTree>>(1);
 };
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,12 +1,13 @@
-#include "pathcore/document/close_paths.h"
+#include "document/close_paths.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 bool ShouldClose(const PathStore& s, int32_t k, std::optional<float> maxGap) {
@@ -54,4 +55,4 @@ void CPathObj::SetFb() { CloseSelectedCutPaths(S); }
 
 void CPathObj::AutoFb(float Jx) { CloseSelectedCutPaths(S, Jx); }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

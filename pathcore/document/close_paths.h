@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // Closes every selected cut path whose end points differ by more than
 // 0.001 mm on either axis and, when maxGap is given, by less than maxGap on
@@ -14,4 +14,4 @@ namespace pathcore {
 // arrays, whatever the number of paths closed.
 void CloseSelectedCutPaths(PathStore& s, std::optional<float> maxGap = std::nullopt);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,11 +1,12 @@
-#include "pathcore/document/delete_objects.h"
+#include "document/delete_objects.h"
 
 #include <algorithm>
 
-#include "pathcore/document/outline_store.h"
-#include "pathcore/document/path_obj.h"
+#include "document/outline_store.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 bool MarkedForDeletion(const PathStore& s, int32_t k) { return s.ObjSel[k] == kSelected || s.ObjSel[k] == kCurrent; }
@@ -43,4 +44,4 @@ void DeleteSelectedObjects(PathStore& s) {
 
 void CPathObj::DelObj() { DeleteSelectedObjects(S); }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,9 +1,9 @@
-#include "pathcore/document/distance_order.h"
+#include "document/distance_order.h"
 
-#include "pathcore/document/end_point_tree.h"
-#include "pathcore/import/point_geometry.h"
+#include "document/end_point_tree.h"
+#include "geometry/point_geometry.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 struct Cursor {
@@ -62,4 +62,4 @@ std::vector<Placement> DistanceOrderBySearch(const PathStore& s, const Placement
   return order;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 struct Placement {
   int32_t index = 0;      // old object index
@@ -28,4 +28,4 @@ std::vector<Placement> DistanceOrderByScan(const PathStore& s, const PlacementPr
 // object prefers its last point on a tie, every other object its first point.
 std::vector<Placement> DistanceOrderBySearch(const PathStore& s, const PlacementProgress& progress);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,8 +1,8 @@
 // GetBin and SetBin: the document image handed to and taken from the host.
-#include "pathcore/document/document_image.h"
-#include "pathcore/document/path_obj.h"
+#include "document/document_image.h"
+#include "pathcore/path_obj.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 void CPathObj::GetBin(std::vector<uint8_t>& Dat, int32_t& DatSize) {
   Dat = WriteDocumentImage(S);
@@ -14,4 +14,4 @@ int16_t CPathObj::SetBin(std::vector<uint8_t>& Dat, int32_t DatSize) {
   return LoadDocumentImage(Dat, S) == ImageLoad::Invalid ? -1 : 0;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

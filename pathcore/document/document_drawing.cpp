@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "pathcore/document/canvas.h"
-#include "pathcore/document/path_obj.h"
-#include "pathcore/document/view_mapping.h"
-#include "pathcore/import/point_geometry.h"
+#include "pathcore/canvas.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/view_mapping.h"
+#include "geometry/point_geometry.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr size_t kChunkPoints = 5000;        // points per polyline call
@@ -191,4 +192,4 @@ void CPathObj::DrawRect(Canvas& hdc, int32_t Color, float ScaleLeft, float Scale
   hdc.SetBrush(remembered.brush);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,13 +1,13 @@
-#include "pathcore/document/document_image.h"
+#include "document/document_image.h"
 
 #include <tuple>
 
-#include "pathcore/document/bitmap_record_io.h"
-#include "pathcore/document/monochrome_bitmap.h"
+#include "document/bitmap_record_io.h"
+#include "document/monochrome_bitmap.h"
 #include "support/byte_reader.h"
 #include "support/byte_writer.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr int32_t kFormatMark = 1;
@@ -251,4 +251,4 @@ ImageLoad LoadDocumentImage(std::span<const uint8_t> image, PathStore& s) {
   return ImageLoad::Loaded;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 enum class ImageLoad {
   Loaded,       // the document now holds the image
@@ -24,4 +24,4 @@ std::vector<uint8_t> WriteDocumentImage(const PathStore& s);
 // and the members outside the image keep their values.
 ImageLoad LoadDocumentImage(std::span<const uint8_t> image, PathStore& s);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,11 +1,11 @@
 // Drill points along a drill path, PointStep apart, carried across segments.
 #include <cmath>
 
-#include "pathcore/document/work_data_request.h"
-#include "pathcore/import/point_geometry.h"
+#include "document/work_data_request.h"
+#include "geometry/point_geometry.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr double kShortestSegment = 0.001;  // mm; shorter segments place nothing
@@ -43,4 +43,4 @@ void WorkDataRequest::DrillPoints(int32_t k) {
   events_->OutPoint(X, Y, S.ObjLayer[k]);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,12 +1,12 @@
-#include "pathcore/document/end_point_tree.h"
+#include "document/end_point_tree.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "pathcore/import/point_geometry.h"
+#include "geometry/point_geometry.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr int32_t kLeafSize = 8;  // ends per leaf
@@ -114,4 +114,4 @@ EndPointTree::Nearest EndPointTree::FindNearest(double x, double y) {
   return {ObjectOf(best.end), IsLast(best.end)};
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 class EndPointTree {
  public:
@@ -55,4 +55,4 @@ class EndPointTree {
   int32_t objN_ = 0;
 };
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,14 +1,15 @@
-#include "pathcore/document/engraving_frames.h"
+#include "document/engraving_frames.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "pathcore/document/close_paths.h"
-#include "pathcore/document/delete_objects.h"
-#include "pathcore/document/outline_store.h"
-#include "pathcore/document/path_obj.h"
+#include "document/close_paths.h"
+#include "document/delete_objects.h"
+#include "document/outline_store.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 bool IsSelectedCutPath(const PathStore& s, int32_t k) { return s.ObjSel[k] > 0 && s.ObjType[k] == kCutPath; }
@@ -79,4 +80,4 @@ void CPathObj::SetUnDkObj() {
   S.ZL();
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

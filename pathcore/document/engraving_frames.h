@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 struct OutlineBox {
   float Xmin = 0, Ymin = 0, Xmax = 0, Ymax = 0;  // mm
@@ -23,4 +23,4 @@ int32_t StoreSelectedCutPaths(PathStore& s, OutlineBox& box);
 // the given key, layer 0, not selected; then ZL.
 void AppendEngravingFrame(PathStore& s, const OutlineBox& box, int32_t key);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -7,9 +7,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/progress_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 // Paths of one or two points stay as they are: they have no inner point.
@@ -109,4 +111,4 @@ void CPathObj::DaSan() {
   RaiseFinish();
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

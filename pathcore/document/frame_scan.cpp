@@ -3,11 +3,11 @@
 // down.
 #include <algorithm>
 
-#include "pathcore/document/work_data_request.h"
-#include "pathcore/import/sort_by_key.h"
+#include "document/work_data_request.h"
+#include "geometry/sort_by_key.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 struct Edge {
@@ -110,4 +110,4 @@ void WorkDataRequest::FrameScan(int32_t k) {
   events_->OutScanLine(out, S.ObjLayer[k]);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

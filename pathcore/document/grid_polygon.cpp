@@ -1,6 +1,6 @@
-#include "pathcore/document/grid_polygon.h"
+#include "document/grid_polygon.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 // Twice the signed area of (a, b, p): positive when p lies left of a -> b.
@@ -26,4 +26,4 @@ bool InsideByWinding(std::span<const int32_t> xs, std::span<const int32_t> ys, i
   return winding != 0;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,8 +1,9 @@
 // Selection by clicking and by dragging a rectangle, and the click test that
 // changes nothing.
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 bool CPathObj::PointTest(double X, double Y, double Wc) const {
   for (int32_t k = 1; k <= S.ObjN; ++k) {
@@ -58,4 +59,4 @@ bool CPathObj::FaceSel(double X1, double Y1, double X2, double Y2, double Wc, bo
   return true;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

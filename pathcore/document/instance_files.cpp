@@ -1,9 +1,9 @@
-#include "pathcore/document/instance_files.h"
+#include "document/instance_files.h"
 
 #include <system_error>
 #include <vector>
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 bool NamedForInstance(const std::string& name, const std::string& prefix) {
@@ -25,4 +25,4 @@ void DeleteInstanceFiles(const std::filesystem::path& folder, const std::string&
   for (const auto& file : doomed) std::filesystem::remove(file, ec);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // Deletes the files of `folder` whose names start with `prefix` followed by a
 // character that is not a digit, so that instance 12 never deletes the files
 // of instance 123. Errors are ignored.
 void DeleteInstanceFiles(const std::filesystem::path& folder, const std::string& prefix);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,11 +1,13 @@
-#include "pathcore/document/join_paths.h"
+#include "document/join_paths.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/progress_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 Join PartnerOf(const PathStore& s, int32_t i, int32_t j, double eqs) {
@@ -63,4 +65,4 @@ void CPathObj::Hb(double Eqs) {
   RaiseFinish();
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // Called after each object i is done: All objects now, i's position Dq.
 using JoinProgress = std::function<void(int32_t All, int32_t Dq)>;
@@ -48,4 +48,4 @@ inline Join JoinOf(const JoinEnds& i, const JoinEnds& j, double eqs) {
   return Join::None;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

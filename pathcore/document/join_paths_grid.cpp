@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "pathcore/document/join_paths.h"
+#include "document/join_paths.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 // Live objects counted by list position (a Fenwick tree), so a position after
@@ -237,4 +237,4 @@ void JoinPathsByGrid(PathStore& s, double Eqs, const JoinProgress& progress) {
   GridJoin(s, Eqs).Run(progress);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

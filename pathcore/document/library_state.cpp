@@ -1,6 +1,6 @@
-#include "pathcore/document/library_state.h"
+#include "document/library_state.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 int16_t g_language = 0;
@@ -14,4 +14,4 @@ void SetLibraryLanguage(int16_t language) { g_language = language; }
 CPathObj* CurrentDocument() { return g_current_document; }
 void SetCurrentDocument(CPathObj* document) { g_current_document = document; }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

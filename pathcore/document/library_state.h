@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 class CPathObj;
 
@@ -14,4 +14,4 @@ void SetLibraryLanguage(int16_t language);
 CPathObj* CurrentDocument();
 void SetCurrentDocument(CPathObj* document);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

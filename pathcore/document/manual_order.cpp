@@ -1,8 +1,10 @@
 // Moving the selection within the job by hand: to the end, to the front, or
 // one step earlier or later.
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/progress_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 // The current object: the first with value 2, else the last selected one.
@@ -103,4 +105,4 @@ void CPathObj::PxN() {
   RebuildInOrder(false, ProgressStep::Rebuild);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,10 +1,10 @@
-#include "pathcore/document/monochrome_bitmap.h"
+#include "document/monochrome_bitmap.h"
 
 #include <array>
 #include <cstdlib>
 #include <span>
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr uint32_t kHeadersSize = 14 + 40;  // bytes before the data bytes in the file
@@ -67,4 +67,4 @@ std::optional<BmpPicture> DecodeMonochromeBitmap(const BmpInfoRecord& record) {
   return picture;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "pathcore/document/bitmap_store.h"
+#include "document/bitmap_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // The picture of a stored bitmap record: the colour table and pixel rows are
 // found in the record's data bytes (the bytes that followed the two headers in
@@ -14,4 +14,4 @@ namespace pathcore {
 // holds clearly fewer data bytes than its header asks for.
 std::optional<BmpPicture> DecodeMonochromeBitmap(const BmpInfoRecord& record);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,10 +1,10 @@
-#include "pathcore/document/outline_store.h"
+#include "document/outline_store.h"
 
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 int32_t LastOutlinePoint(const PathStore& s, int32_t j) { return j == s.DkN ? s.DkPointN : s.DkStart[j + 1] - 1; }
@@ -52,4 +52,4 @@ void RemoveKeyOutlines(PathStore& s, int32_t key) {
   s.FreeKey(key);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

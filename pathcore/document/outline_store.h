@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <span>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // Appends the outline held at X[1..n], Y[1..n] (element 0 not read) under key.
 // The store arrays end exactly at 0..DkN and 0..DkPointN.
@@ -17,4 +17,4 @@ void StoreOutline(PathStore& s, int32_t key, std::span<const float> X, std::span
 // Removes every outline stored under key, closing the gaps, and frees the key.
 void RemoveKeyOutlines(PathStore& s, int32_t key);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,8 +1,9 @@
 // Edits that keep every point in place: reversing paths and marking cut paths
 // as drill paths and back.
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 void Retype(PathStore& s, uint8_t from, uint8_t to) {
@@ -24,4 +25,4 @@ void CPathObj::SetDrillObj() { Retype(S, kCutPath, kDrillPath); }
 
 void CPathObj::SetUnDrillObj() { Retype(S, kDrillPath, kCutPath); }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,8 +1,9 @@
 // The length measures of the document: cutting length and empty travel.
-#include "pathcore/document/path_obj.h"
-#include "pathcore/import/point_geometry.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "geometry/point_geometry.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 namespace {
 
@@ -41,4 +42,4 @@ float CPathObj::MoveLong() const {
   return total;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,17 +1,19 @@
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
 
 #include <algorithm>
 #include <system_error>
 
-#include "pathcore/document/app_path.h"
-#include "pathcore/document/c_tree.h"
-#include "pathcore/document/instance_files.h"
-#include "pathcore/document/library_state.h"
-#include "pathcore/import/guid_text.h"
+#include "pathcore/app_path.h"
+#include "document/c_tree.h"
+#include "document/path_store.h"
+#include "document/progress_text.h"
+#include "document/instance_files.h"
+#include "document/library_state.h"
+#include "geometry/guid_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
-CPathObj::CPathObj() {
+CPathObj::CPathObj() : store_(std::make_unique<PathStore>()), S(*store_) {
   SetCurrentDocument(this);
   GuidBytes(S.DocGuid);
   // Snapshots of an earlier run of this process image must not survive.
@@ -48,4 +50,4 @@ void CPathObj::RaiseFinish() {
   if (events_) events_->Finish();
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -2,13 +2,14 @@
 // own readers and for tests; hosts use the public interface of CPathObj.
 #pragma once
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 struct CPathObjInternals {
   static PathStore& Store(CPathObj& document) { return document.S; }
   static const PathStore& Store(const CPathObj& document) { return document.S; }
 };
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

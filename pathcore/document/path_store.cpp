@@ -1,13 +1,13 @@
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
 
-#include "pathcore/import/intersections.h"
-#include "pathcore/import/point_geometry.h"
+#include "geometry/intersections.h"
+#include "geometry/point_geometry.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 // The upper bound of a 1-based pair of arrays: the number of points they hold.
@@ -272,4 +272,4 @@ void PathStore::ZLSelLmt() {
   }
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

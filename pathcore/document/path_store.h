@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "pathcore/document/bitmap_store.h"
+#include "document/bitmap_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // Object kinds.
 enum ObjKind : uint8_t { kCutPath = 0, kEngraveFrame = 1, kBitmapFrame = 2, kDrillPath = 3 };
@@ -151,4 +151,4 @@ void ForEachObjArray(Store& s, F&& f) {
   ForEachObjArrayPair(s, s, [&f](auto& v, auto&) { f(v); });
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -4,11 +4,12 @@
 #include <string>
 #include <string_view>
 
-#include "pathcore/document/file_replace.h"
-#include "pathcore/document/path_obj.h"
+#include "support/file_replace.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 #include "support/basic_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 bool IsSeparator(char c) { return c == ',' || std::isspace(static_cast<unsigned char>(c)); }
@@ -64,4 +65,4 @@ int16_t CPathObj::OpenToDat(const std::string& FileName) {
   return 0;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,6 +1,6 @@
-#include "pathcore/document/progress_text.h"
+#include "document/progress_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 struct StepTexts {
@@ -36,4 +36,4 @@ std::optional<std::string> ProgressText(ProgressStep step, int16_t language) {
   return std::nullopt;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

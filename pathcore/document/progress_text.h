@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 enum class ProgressStep {
   WorkData,              // generating work data
@@ -25,4 +25,4 @@ enum class ProgressStep {
 // event in that language.
 std::optional<std::string> ProgressText(ProgressStep step, int16_t language);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

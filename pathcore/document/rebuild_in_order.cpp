@@ -1,8 +1,10 @@
 #include <algorithm>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/progress_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 void CPathObj::RebuildInOrder(bool Reverse, ProgressStep step) {
   PathStore next;
@@ -25,4 +27,4 @@ void CPathObj::RebuildInOrder(bool Reverse, ProgressStep step) {
   S.PointY.swap(next.PointY);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -4,14 +4,16 @@
 #include <cmath>
 #include <span>
 
-#include "pathcore/document/band_order.h"
-#include "pathcore/document/c_tree.h"
-#include "pathcore/document/grid_polygon.h"
-#include "pathcore/document/library_state.h"
-#include "pathcore/document/path_obj.h"
+#include "document/band_order.h"
+#include "document/c_tree.h"
+#include "document/grid_polygon.h"
+#include "document/library_state.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/progress_text.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 void CPathObj::BuildRgnGrid() {
   const double xc = S.Xmin + (S.Xmax - S.Xmin) / 2;
@@ -95,4 +97,4 @@ void CPathObj::SelectEdge(float Eqs) {
   RaiseFinish();
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,8 +1,8 @@
-#include "pathcore/document/scan_line_list.h"
+#include "document/scan_line_list.h"
 
 #include <algorithm>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 void ScanLineList::Append(std::vector<int32_t> crossings, int32_t y) {
   if (crossings.empty()) return;
@@ -46,4 +46,4 @@ std::vector<ScanLine> ScanLineList::Finish() {
   return std::move(lines_);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

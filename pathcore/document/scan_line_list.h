@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "pathcore/document/path_obj_events.h"
+#include "pathcore/path_obj_events.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 struct ScanSettings {
   bool Enabled = false;
@@ -37,4 +37,4 @@ class ScanLineList {
   std::vector<ScanLine> lines_;
 };
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

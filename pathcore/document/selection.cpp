@@ -5,9 +5,10 @@
 #include <string>
 #include <stdexcept>
 
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 bool IsSelected(const PathStore& s, int32_t k) { return s.ObjSel[k] > 0; }
@@ -109,4 +110,4 @@ int32_t CPathObj::SelN(bool C) {
   return 0;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,8 +1,9 @@
 // The layer and kind of the selection, as the main window shows them, and
 // moving the selection to another layer.
-#include "pathcore/document/path_obj.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 int16_t CPathObj::GetSelObjLayer(int16_t CLayerCount, int16_t DLayerCount, int16_t& ObjType) const {
   if (S.SelCount == 0) return -2;
@@ -45,4 +46,4 @@ int16_t CPathObj::SetSelObjLayer(int16_t LayerNum) {
   return 0;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

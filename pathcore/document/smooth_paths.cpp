@@ -5,10 +5,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include "pathcore/document/path_obj.h"
-#include "pathcore/import/smooth_polyline.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/progress_text.h"
+#include "geometry/smooth_polyline.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr int32_t kSplineOrder = 3;
@@ -86,4 +88,4 @@ void CPathObj::SmoothObj() {
   RaiseFinish();
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

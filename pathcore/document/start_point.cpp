@@ -1,10 +1,11 @@
 #include <cmath>
 #include <vector>
 
-#include "pathcore/document/path_obj.h"
-#include "pathcore/import/point_geometry.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "geometry/point_geometry.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr float kClosedGap = 0.01f;  // mm; ends further apart in X or Y make a path open
@@ -37,4 +38,4 @@ void CPathObj::SetStartP(float X, float Y, float Wc) {
   S.RefreshObj(hit);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,10 +1,10 @@
 // The temporary engraving frame of a scan layer: the selected cut paths are
 // copied into the outline store under a new key and framed by their box,
 // as making an engraving frame does, but the paths stay in the document.
-#include "pathcore/document/engraving_frames.h"
-#include "pathcore/document/work_data_request.h"
+#include "document/engraving_frames.h"
+#include "document/work_data_request.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 int32_t WorkDataRequest::TemporaryFrame() {
   OutlineBox box;
@@ -14,4 +14,4 @@ int32_t WorkDataRequest::TemporaryFrame() {
   return S.ObjN;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <system_error>
 
-#include "pathcore/document/app_path.h"
-#include "pathcore/document/document_image.h"
-#include "pathcore/document/file_replace.h"
-#include "pathcore/document/path_obj.h"
-#include "pathcore/import/guid_text.h"
+#include "pathcore/app_path.h"
+#include "document/document_image.h"
+#include "support/file_replace.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "geometry/guid_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 constexpr int16_t kMaxSnapshots = 20;
@@ -71,4 +72,4 @@ int16_t CPathObj::DocRedo() {
   return 0;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -3,10 +3,10 @@
 // its size in twips.
 #pragma once
 
-#include "pathcore/document/canvas.h"
+#include "pathcore/canvas.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 struct ViewMapping {
   double k = 1;             // pixels per mm, both axes
@@ -26,4 +26,4 @@ struct ViewMapping {
   CanvasPoint Map(double x, double y) const { return {Px(x), Py(y)}; }
 };
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

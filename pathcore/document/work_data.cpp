@@ -1,7 +1,7 @@
 // The host-facing work-data requests and the layer census they start with.
-#include "pathcore/document/work_data_request.h"
+#include "document/work_data_request.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 WorkDataRequest::LayerPlan Plan(int16_t LayerCount, const std::vector<int16_t>& LayerSort,
@@ -42,4 +42,4 @@ int16_t CPathObj::GetObjLayer(int16_t LayerCount, std::vector<bool>& LayerUse) {
   return 0;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

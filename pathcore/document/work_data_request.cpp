@@ -1,11 +1,12 @@
-#include "pathcore/document/work_data_request.h"
+#include "document/work_data_request.h"
 
-#include "pathcore/document/delete_objects.h"
-#include "pathcore/document/path_obj_internals.h"
-#include "pathcore/import/knife_compensation.h"
+#include "document/delete_objects.h"
+#include "document/path_obj_internals.h"
+#include "document/progress_text.h"
+#include "geometry/knife_compensation.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 namespace {
 
 CPathObjEvents& NoEvents() {
@@ -156,4 +157,4 @@ ScanSettings WorkDataRequest::AskScanLayer(int32_t k) {
   return set;
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

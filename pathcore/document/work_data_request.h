@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "pathcore/document/path_obj.h"
-#include "pathcore/document/scan_line_list.h"
+#include "pathcore/path_obj.h"
+#include "document/path_store.h"
+#include "document/scan_line_list.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 class WorkDataRequest {
  public:
@@ -52,4 +53,4 @@ class WorkDataRequest {
   bool leadDone_ = false;
 };
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

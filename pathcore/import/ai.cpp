@@ -1,12 +1,12 @@
-#include "pathcore/import/ai.h"
+#include "import/ai.h"
 
 #include <cmath>
 
-#include "pathcore/import/point_geometry.h"
-#include "pathcore/import/text_line_reader.h"
+#include "geometry/point_geometry.h"
+#include "support/text_line_reader.h"
 #include "support/basic_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 namespace {
 
@@ -70,7 +70,7 @@ void FlattenBezier(double x0, double y0, double x1, double y1, double x2, double
 }
 
 int16_t CAi::AiInput(const std::string& FileName) {
-  TextLineReader in;
+  kw::TextLineReader in;
   if (!in.Open(FileName)) return -1;
   inLayer_ = inPath_ = false;
   X.clear();
@@ -107,4 +107,4 @@ void CAi::AddCurve(const std::string& line) {
   FlattenBezier(X.back(), Y.back(), field(1), field(2), field(3), field(4), field(5), field(6), X, Y);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 class CAiEvents {
  public:
@@ -45,4 +45,4 @@ double AiField(const std::string& line, int k);
 void FlattenBezier(double x0, double y0, double x1, double y1, double x2, double y2, double x3, double y3,
                    std::vector<double>& X, std::vector<double>& Y);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,11 +1,11 @@
-#include "pathcore/import/dst.h"
+#include "import/dst.h"
 
 #include <algorithm>
 
-#include "support/buffered_file.h"
+#include "support/file_replace.h"
 #include "support/byte_reader.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 namespace {
 
@@ -18,13 +18,6 @@ constexpr int8_t kB3x[8] = {0, 0, 81, -81, 0, 0, 0, 0};
 constexpr int8_t kB3y[8] = {0, 0, 0, 0, -81, 81, 0, 0};
 
 bool IsStitch(uint8_t b3) { return (b3 & 0xC3) == 3; }
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
-  kw::BufferedFile in;
-  if (!in.Open(path)) return false;
-  for (int c = in.Get(); c != kw::BufferedFile::kEnd; c = in.Get()) out.push_back(static_cast<uint8_t>(c));
-  return !in.Failed();
-}
 
 }  // namespace
 
@@ -39,9 +32,9 @@ void DstRecordMove(uint8_t b1, uint8_t b2, uint8_t b3, int32_t& dx, int32_t& dy)
 }
 
 int16_t CDst::DstInput(const std::string& FileName) {
-  std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(FileName, bytes)) return -1;
-  ReadRecords(bytes);
+  const auto bytes = kw::ReadWholeFile(FileName);
+  if (!bytes) return -1;
+  ReadRecords(*bytes);
   return 0;
 }
 
@@ -82,4 +75,4 @@ void CDst::RaiseIfLine() {
   if (X.size() >= 3 && events_) events_->OutPolyLine(X, Y);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 class CDstEvents {
  public:
@@ -42,4 +42,4 @@ class CDst {
 // The move of one record in 0.1 mm steps, by the Tajima bit assignment.
 void DstRecordMove(uint8_t b1, uint8_t b2, uint8_t b3, int32_t& dx, int32_t& dy);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

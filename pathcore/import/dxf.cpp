@@ -1,8 +1,7 @@
-#include "pathcore/import/dxf.h"
+#include "import/dxf.h"
 
-#include "pathcore/document/library_state.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 int16_t Cdxf::DxfInput(const std::string& FileName) {
   in_.Open(FileName);
@@ -46,9 +45,8 @@ bool Cdxf::FindEntities() {
 }
 
 void Cdxf::RefuseVersion() {
-  const int16_t language = LibraryLanguage();
-  if (!events_ || (language != 0 && language != 1)) return;
-  events_->Message(language == 0 ? "该DXF文件必须为AutoCAD R12 或 AutoCAD R14 或AutoCAD 2000格式!"
+  if (!events_ || (Language != 0 && Language != 1)) return;
+  events_->Message(Language == 0 ? "该DXF文件必须为AutoCAD R12 或 AutoCAD R14 或AutoCAD 2000格式!"
                                  : "This document musts be the AutoCAD R12 or AutoCAD R14 or AutoCAD 2000 format!");
 }
 
@@ -92,4 +90,4 @@ void Cdxf::RaisePolyObj(DxfPolylineBuilder& p) {
   if (events_) events_->OutPolyObj(p.X, p.Y, p.CX, p.CY, p.Kind);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -8,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include "pathcore/import/dxf_events.h"
-#include "pathcore/import/dxf_field_reader.h"
-#include "pathcore/import/dxf_polyline_builder.h"
+#include "import/dxf_events.h"
+#include "import/dxf_field_reader.h"
+#include "import/dxf_polyline_builder.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 class Cdxf {
  public:
@@ -23,6 +23,8 @@ class Cdxf {
   bool OutArcCircleMode = false;
   // Non-zero: ellipses fitted with circular arcs and raised as OutPolyObj.
   int16_t OutEllipseMode = 0;
+  // The language of the version refusal: 0 Chinese, 1 English, others none.
+  int16_t Language = 0;
 
   void SetEvents(CdxfEvents* sink) { events_ = sink; }
 
@@ -78,4 +80,4 @@ class Cdxf {
   std::string field_;
 };
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,7 +1,7 @@
 // Reading the pairs of one entity without running into the next one.
-#include "pathcore/import/dxf.h"
+#include "import/dxf.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // quietAtEnd: the end of the file ends the entity instead of being an error.
 bool Cdxf::NextInEntity(DxfPair& pair, bool quietAtEnd) {
@@ -50,4 +50,4 @@ void Cdxf::DropAt(const DxfPair& pair) {
   if (pair.code == "0") in_.PutBack(pair);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

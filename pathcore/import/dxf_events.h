@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // Segment kinds of OutPolyObj.
 enum DxfSegmentKind : int16_t { kDxfStraight = 1, kDxfArcCcw = 2, kDxfArcCw = 3 };
@@ -39,4 +39,4 @@ class CdxfEvents {
   virtual void Message(const std::string& Text) { (void)Text; }
 };
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

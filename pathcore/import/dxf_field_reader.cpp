@@ -1,4 +1,4 @@
-#include "pathcore/import/dxf_field_reader.h"
+#include "import/dxf_field_reader.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 
 #include "support/basic_text.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 namespace {
 constexpr int kEnd = kw::BufferedFile::kEnd;
@@ -191,4 +191,4 @@ double DxfNumber(const std::string& text) {
   return kw::Val(text);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

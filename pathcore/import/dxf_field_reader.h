@@ -10,7 +10,7 @@
 
 #include "support/buffered_file.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // A file error of the DXF reader, numbered as the original runtime numbered
 // them so hosts can tell the cases apart.
@@ -77,4 +77,4 @@ inline bool SameText(const std::string& a, std::string_view b) {
 // The prefix number conversion of a field, with a fast path for plain numbers.
 double DxfNumber(const std::string& text);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

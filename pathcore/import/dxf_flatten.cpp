@@ -1,13 +1,13 @@
-#include "pathcore/import/dxf_flatten.h"
+#include "import/dxf_flatten.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "pathcore/import/dxf_events.h"
-#include "pathcore/import/point_geometry.h"
+#include "import/dxf_events.h"
+#include "geometry/point_geometry.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 namespace {
 
@@ -104,4 +104,4 @@ void FitArcsThroughTriples(const DxfPolylineBuilder& points, DxfPolylineBuilder&
   if (i < n) out.AddPoint(points.X[n], points.Y[n]);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -2,9 +2,9 @@
 // polyline under construction. Angles are degrees.
 #pragma once
 
-#include "pathcore/import/dxf_polyline_builder.h"
+#include "import/dxf_polyline_builder.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // A full circle from and back to its rightmost point (R > 0).
 void FlattenCircle(double x, double y, double R, DxfPolylineBuilder& out);
@@ -21,4 +21,4 @@ void FlattenEllipse(double x, double y, double mx, double my, double ratio, doub
 // (first, middle, last), keeping every second point with its arc's centre.
 void FitArcsThroughTriples(const DxfPolylineBuilder& points, DxfPolylineBuilder& out);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

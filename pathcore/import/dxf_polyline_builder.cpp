@@ -1,14 +1,14 @@
-#include "pathcore/import/dxf_polyline_builder.h"
+#include "import/dxf_polyline_builder.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "pathcore/import/dxf_events.h"
-#include "pathcore/import/intersections.h"
-#include "pathcore/import/point_geometry.h"
+#include "import/dxf_events.h"
+#include "geometry/intersections.h"
+#include "geometry/point_geometry.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 float ArcStep(double R) {
   const float d = static_cast<float>(R / 100);
@@ -79,4 +79,4 @@ void DxfPolylineBuilder::FlattenArc(double x, double y, double cx, double cy, do
   }
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // Most points one flattened arc, circle or ellipse may produce, so that absurd
 // sizes or angles in a corrupt file cannot exhaust memory or time.
@@ -37,4 +37,4 @@ class DxfPolylineBuilder {
 // the radius is not a finite number.
 bool BulgeCentre(double px, double py, double x, double y, double bulge, double& cx, double& cy, double& R);
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

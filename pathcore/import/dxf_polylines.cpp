@@ -1,8 +1,8 @@
 // The readers of POLYLINE (with and without subclass markers) and LWPOLYLINE.
-#include "pathcore/import/dxf.h"
+#include "import/dxf.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 namespace {
 bool ClosedFlag(const std::string& value) { return (kw::N(DxfNumber(value)) & 1) != 0; }
@@ -174,4 +174,4 @@ void Cdxf::CloseLwPolyline(DxfPolylineBuilder& p) {
   p.AddPoint(p.X[1], p.Y[1]);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "pathcore/import/dxf.h"
-#include "pathcore/import/dxf_flatten.h"
+#include "import/dxf.h"
+#include "import/dxf_flatten.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 // Skips to the layer and the gate marker, then takes each wanted code the
 // first time it comes; the last code ends the entity. The end of the file
@@ -77,4 +77,4 @@ void Cdxf::ReadEllipse() {
   RaisePolyObj(arcs);
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

@@ -1,11 +1,11 @@
 // The SPLINE reader: the control points become a clamped uniform B-spline.
 #include <algorithm>
 
-#include "pathcore/import/bspline.h"
-#include "pathcore/import/dxf.h"
+#include "geometry/bspline.h"
+#include "import/dxf.h"
 #include "support/round_half_even.h"
 
-namespace pathcore {
+namespace kw::pathcore {
 
 namespace {
 constexpr int32_t kSplineOrder = 4;
@@ -57,4 +57,4 @@ bool Cdxf::ReadControlPoints(int32_t m, DxfPair& pair, std::vector<float>& cx, s
   }
 }
 
-}  // namespace pathcore
+}  // namespace kw::pathcore

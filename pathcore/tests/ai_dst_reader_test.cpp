@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "import_test_support.h"
-#include "pathcore/import/ai.h"
-#include "pathcore/import/dst.h"
+#include "import/ai.h"
+#include "import/dst.h"
 
 namespace {
 
-using kwtest::TempDrawing;
+using kw::test::TempDrawing;
 
-struct AiRecorder : pathcore::CAiEvents {
+struct AiRecorder : kw::pathcore::CAiEvents {
   void OutPolyLine(std::vector<double>& X, std::vector<double>& Y, int16_t Layer) override {
     EXPECT_EQ(Layer, 0);
     xs.push_back(X);
@@ -25,7 +25,7 @@ struct AiRecorder : pathcore::CAiEvents {
 AiRecorder ReadAi(const std::string& text, int16_t* result = nullptr) {
   const TempDrawing file(text, ".ai");
   AiRecorder rec;
-  pathcore::CAi ai;
+  kw::pathcore::CAi ai;
   ai.SetEvents(&rec);
   const int16_t r = ai.AiInput(file.Path());
   if (result) *result = r;
@@ -38,7 +38,7 @@ TEST(AiReader, FilledPathInsideALayerInMillimetres) {
   ASSERT_EQ(rec.xs[0].size(), 3u);
   EXPECT_DOUBLE_EQ(rec.xs[0][0], 35.2778483334722);
   EXPECT_DOUBLE_EQ(rec.ys[0][0], 70.5556966669444);
-  EXPECT_DOUBLE_EQ(rec.ys[0][2], 300 * pathcore::CAi::kMmPerPoint);
+  EXPECT_DOUBLE_EQ(rec.ys[0][2], 300 * kw::pathcore::CAi::kMmPerPoint);
 }
 
 TEST(AiReader, OnlyClosingPaintInsideLayersRaisesAPath) {
@@ -58,19 +58,19 @@ TEST(AiReader, CurvesAreFlattenedToTheirEndPoint) {
   rec = ReadAi("%AI5_BeginLayer\n0 0 m\n0 100 100 100 100 0 C\ns\n");
   ASSERT_EQ(rec.xs.size(), 1u);
   EXPECT_GT(rec.xs[0].size(), 10u);
-  EXPECT_DOUBLE_EQ(rec.xs[0].back(), 100 * pathcore::CAi::kMmPerPoint);
+  EXPECT_DOUBLE_EQ(rec.xs[0].back(), 100 * kw::pathcore::CAi::kMmPerPoint);
   for (double y : rec.ys[0]) EXPECT_GE(y, 0);
 }
 
 TEST(AiReader, FieldsMissingFilesAndJunk) {
-  EXPECT_EQ(pathcore::AiField("1.5 -2 x7 m", 1), 1.5);
-  EXPECT_EQ(pathcore::AiField("1.5 -2 x7 m", 2), -2);
-  EXPECT_EQ(pathcore::AiField("1.5 -2 x7 m", 3), 0);
-  EXPECT_EQ(pathcore::AiField("1.5 m", 5), 0);
+  EXPECT_EQ(kw::pathcore::AiField("1.5 -2 x7 m", 1), 1.5);
+  EXPECT_EQ(kw::pathcore::AiField("1.5 -2 x7 m", 2), -2);
+  EXPECT_EQ(kw::pathcore::AiField("1.5 -2 x7 m", 3), 0);
+  EXPECT_EQ(kw::pathcore::AiField("1.5 m", 5), 0);
   int16_t result = 0;
   ReadAi("", &result);
   EXPECT_EQ(result, 0);
-  pathcore::CAi ai;
+  kw::pathcore::CAi ai;
   EXPECT_EQ(ai.AiInput("/nonexistent/kw.ai"), -1);
   std::string junk = "%AI5_BeginLayer\n" + std::string(3'000'000, '9') + " m\n";
   for (int i = 0; i < 100000; ++i) junk += static_cast<char>(i % 256);
@@ -78,7 +78,7 @@ TEST(AiReader, FieldsMissingFilesAndJunk) {
   EXPECT_LE(ReadAi(junk).xs.size(), 1u);
 }
 
-struct DstRecorder : pathcore::CDstEvents {
+struct DstRecorder : kw::pathcore::CDstEvents {
   void OutPolyLine(std::vector<double>& X, std::vector<double>& Y) override {
     xs.emplace_back(X.begin() + 1, X.end());
     ys.emplace_back(Y.begin() + 1, Y.end());
@@ -101,7 +101,7 @@ constexpr std::array<uint8_t, 3> kJumpX9{0x04, 0x00, 0x83};
 DstRecorder ReadDst(const std::string& bytes) {
   const TempDrawing file(bytes, ".dst");
   DstRecorder rec;
-  pathcore::CDst dst;
+  kw::pathcore::CDst dst;
   dst.SetEvents(&rec);
   EXPECT_EQ(dst.DstInput(file.Path()), 0);
   return rec;
@@ -126,19 +126,19 @@ TEST(DstReader, IsolatedStitchesShortFilesAndCutRecordsGiveNothingExtra) {
   const auto rec = ReadDst(DstFile({kStitchX1, kStitchX1}, std::string("\x01\x00", 2)));
   ASSERT_EQ(rec.xs.size(), 1u);
   EXPECT_EQ(rec.xs[0].size(), 2u);
-  pathcore::CDst dst;
+  kw::pathcore::CDst dst;
   EXPECT_EQ(dst.DstInput("/nonexistent/kw.dst"), -1);
 }
 
 TEST(DstReader, RecordBitsFollowTheTajimaTable) {
   int32_t dx = 0, dy = 0;
-  pathcore::DstRecordMove(0xFF, 0x00, 0x00, dx, dy);
+  kw::pathcore::DstRecordMove(0xFF, 0x00, 0x00, dx, dy);
   EXPECT_EQ(std::pair(dx, dy), std::pair(0, 0));
-  pathcore::DstRecordMove(0x05, 0x04, 0x04, dx, dy);
+  kw::pathcore::DstRecordMove(0x05, 0x04, 0x04, dx, dy);
   EXPECT_EQ(std::pair(dx, dy), std::pair(1 + 9 + 27 + 81, 0));
-  pathcore::DstRecordMove(0x50, 0x50, 0x10, dx, dy);
+  kw::pathcore::DstRecordMove(0x50, 0x50, 0x10, dx, dy);
   EXPECT_EQ(std::pair(dx, dy), std::pair(0, -1 - 9 - 3 - 27 - 81));
-  pathcore::DstRecordMove(0x00, 0xA0, 0x20, dx, dy);
+  kw::pathcore::DstRecordMove(0x00, 0xA0, 0x20, dx, dy);
   EXPECT_EQ(std::pair(dx, dy), std::pair(0, 3 + 27 + 81));
 }
 

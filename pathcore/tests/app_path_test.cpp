@@ -2,18 +2,18 @@
 
 #include <unistd.h>
 
-#include "pathcore/document/app_path.h"
+#include "pathcore/app_path.h"
 
 namespace {
 
 TEST(AppPath, DefaultsToTheExecutableFolderAndCanBeOverridden) {
-  const auto original = pathcore::AppPath();
+  const auto original = kw::pathcore::AppPath();
   EXPECT_TRUE(std::filesystem::exists(original / "pathcore_tests"));
-  pathcore::SetAppPath("/tmp/somewhere");
-  EXPECT_EQ(pathcore::AppPath(), std::filesystem::path("/tmp/somewhere"));
-  pathcore::SetAppPath({});
-  EXPECT_EQ(pathcore::AppPath(), original);
-  EXPECT_EQ(pathcore::InstancePrefix(), std::to_string(getpid()));
+  kw::pathcore::SetAppPath("/tmp/somewhere");
+  EXPECT_EQ(kw::pathcore::AppPath(), std::filesystem::path("/tmp/somewhere"));
+  kw::pathcore::SetAppPath({});
+  EXPECT_EQ(kw::pathcore::AppPath(), original);
+  EXPECT_EQ(kw::pathcore::InstancePrefix(), std::to_string(getpid()));
 }
 
 }  // namespace

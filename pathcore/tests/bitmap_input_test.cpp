@@ -7,7 +7,7 @@
 
 namespace {
 
-using kwtest::StoreOf;
+using kw::test::StoreOf;
 
 // A bottom-up bitmap file of the given bit count, palette black/white for 1 bit.
 std::vector<uint8_t> BitmapFile(int32_t width, int32_t height, uint16_t bits, int32_t pelsPerMeter) {
@@ -26,7 +26,7 @@ std::vector<uint8_t> BitmapFile(int32_t width, int32_t height, uint16_t bits, in
   return w.Take();
 }
 
-class BitmapInputTest : public kwtest::TempAppPath {
+class BitmapInputTest : public kw::test::TempAppPath {
  protected:
   std::string Write(const std::vector<uint8_t>& bytes, const std::string& name = "b.bmp") {
     const auto path = (Folder() / name).string();
@@ -37,11 +37,11 @@ class BitmapInputTest : public kwtest::TempAppPath {
 };
 
 TEST_F(BitmapInputTest, AOneBitBitmapBecomesAFrameOfItsSizeInMillimetres) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   doc.BmpInput(Write(BitmapFile(200, 100, 1, 12000)));
   ASSERT_EQ(doc.Count(), 1);
   const auto& s = StoreOf(doc);
-  EXPECT_EQ(s.ObjType[1], pathcore::kBitmapFrame);
+  EXPECT_EQ(s.ObjType[1], kw::pathcore::kBitmapFrame);
   EXPECT_NEAR(s.ObjXmax[1], 16.667, 1e-3);
   EXPECT_NEAR(s.ObjYmin[1], -8.333, 1e-3);
   EXPECT_EQ(s.ObjXmin[1], 0);
@@ -56,7 +56,7 @@ TEST_F(BitmapInputTest, AOneBitBitmapBecomesAFrameOfItsSizeInMillimetres) {
 }
 
 TEST_F(BitmapInputTest, OtherBitmapsAndShortFilesAddNothing) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   doc.BmpInput(Write(BitmapFile(20, 10, 24, 12000)));
   auto truncated = BitmapFile(200, 100, 1, 12000);
   truncated.resize(300);
@@ -75,7 +75,7 @@ TEST_F(BitmapInputTest, CorpusBitmapsImportOnlyWhenMonochrome) {
                                                        {"bmpsuite_pal8topdown.bmp", 0}, {"bmpsuite_rgb24.bmp", 0},
                                                        {"bmpsuite_bad_shortfile.bmp", 0}};
   for (const auto& [name, paths] : files) {
-    pathcore::CPathObj doc;
+    kw::pathcore::CPathObj doc;
     doc.BmpInput(dir + name);
     EXPECT_EQ(doc.Count(), paths) << name;
   }

@@ -4,24 +4,24 @@
 
 namespace {
 
-using kwtest::Add;
-using kwtest::PointsOf;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::PointsOf;
+using kw::test::StoreOf;
 using Points = std::vector<std::pair<float, float>>;
 
-class BlockTransformTest : public kwtest::TempAppPath {
+class BlockTransformTest : public kw::test::TempAppPath {
  protected:
   // A selected square from (0,0) to (10,10) and an unselected path beside it.
-  void MakeSquare(pathcore::CPathObj& doc) {
+  void MakeSquare(kw::pathcore::CPathObj& doc) {
     Add(doc, {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
     Add(doc, {{50, 50}, {60, 50}});
-    StoreOf(doc).ObjSel[1] = pathcore::kCurrent;
+    StoreOf(doc).ObjSel[1] = kw::pathcore::kCurrent;
     doc.ZL();
   }
 };
 
 TEST_F(BlockTransformTest, ScaleAboutTheReferencePointOfItsCode) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   MakeSquare(doc);
   doc.Block_Scale(2, 2, 1);  // top-left corner stays
   const auto& s = StoreOf(doc);
@@ -38,9 +38,9 @@ TEST_F(BlockTransformTest, ScaleAboutTheReferencePointOfItsCode) {
 
 TEST_F(BlockTransformTest, SpinTurnsByWholeDegreesKeepingTheSign) {
   for (const auto& [angle, x, y] : {std::tuple{450.0, 0.0f, 10.0f}, {89.6, 0.0f, 10.0f}, {-30.0, 8.660254f, -5.0f}}) {
-    pathcore::CPathObj doc;
+    kw::pathcore::CPathObj doc;
     Add(doc, {{0, 0}, {10, 0}});
-    StoreOf(doc).ObjSel[1] = pathcore::kCurrent;
+    StoreOf(doc).ObjSel[1] = kw::pathcore::kCurrent;
     doc.Block_Spin(angle, 9);  // about the origin
     const auto& s = StoreOf(doc);
     EXPECT_NEAR(s.PointX[2], x, 1e-4) << angle;
@@ -49,14 +49,14 @@ TEST_F(BlockTransformTest, SpinTurnsByWholeDegreesKeepingTheSign) {
 }
 
 TEST_F(BlockTransformTest, MoveTakesCutPathsAndBitmapFramesOnly) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 0}});
   Add(doc, {{0, 0}, {1, 0}});
   Add(doc, {{0, 0}, {1, 0}});
   auto& s = StoreOf(doc);
-  s.ObjType[2] = pathcore::kBitmapFrame;
-  s.ObjType[3] = pathcore::kEngraveFrame;
-  for (int k = 1; k <= 3; ++k) s.ObjSel[k] = pathcore::kSelected;
+  s.ObjType[2] = kw::pathcore::kBitmapFrame;
+  s.ObjType[3] = kw::pathcore::kEngraveFrame;
+  for (int k = 1; k <= 3; ++k) s.ObjSel[k] = kw::pathcore::kSelected;
   doc.Block_Move(5, -1);
   EXPECT_EQ(s.ObjXmin[1], 5);
   EXPECT_EQ(s.ObjYmin[2], -1);
@@ -65,9 +65,9 @@ TEST_F(BlockTransformTest, MoveTakesCutPathsAndBitmapFramesOnly) {
 }
 
 TEST_F(BlockTransformTest, ArrayAppendsCopiesRowByRowDownwards) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 1}}, 4);
-  StoreOf(doc).ObjSel[1] = pathcore::kCurrent;
+  StoreOf(doc).ObjSel[1] = kw::pathcore::kCurrent;
   doc.Block_Array(10, 5, 3, 2);
   const auto& s = StoreOf(doc);
   ASSERT_EQ(doc.Count(), 6);
@@ -81,9 +81,9 @@ TEST_F(BlockTransformTest, ArrayAppendsCopiesRowByRowDownwards) {
 }
 
 TEST_F(BlockTransformTest, MirrorAboutTheLineOfItsCode) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{2, 0}, {6, 3}});
-  StoreOf(doc).ObjSel[1] = pathcore::kCurrent;
+  StoreOf(doc).ObjSel[1] = kw::pathcore::kCurrent;
   doc.Block_Mirror(1);  // x = Xmin of the block
   EXPECT_EQ(PointsOf(StoreOf(doc), 1), (Points{{2, 0}, {-2, 3}}));
   doc.Block_Mirror(4);  // y = Ymax
@@ -93,7 +93,7 @@ TEST_F(BlockTransformTest, MirrorAboutTheLineOfItsCode) {
 }
 
 TEST_F(BlockTransformTest, SetPathPosMovesEverythingUnlessAlreadyThere) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   MakeSquare(doc);
   auto& s = StoreOf(doc);
   doc.SetPathPos(60.005f, 0.005f);  // bottom-right corner is (60, 0) already
@@ -107,7 +107,7 @@ TEST_F(BlockTransformTest, SetPathPosMovesEverythingUnlessAlreadyThere) {
 }
 
 TEST_F(BlockTransformTest, SafeRectWidensByTheSecondToolOffset) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   MakeSquare(doc);
   float xmin = -1, xmax = -1, ymin = -1, ymax = -1;
   doc.GetSafeRect(5, 0, xmin, xmax, ymin, ymax);
@@ -118,7 +118,7 @@ TEST_F(BlockTransformTest, SafeRectWidensByTheSecondToolOffset) {
   StoreOf(doc).ObjLayer[1] = 1;
   doc.GetSafeRect_Sel(-5, 0, xmin, xmax, ymin, ymax);  // the plain box of the first, then the shifted one
   EXPECT_EQ(std::tuple(xmin, xmax, ymin, ymax), std::tuple(-5.0f, 10.0f, 0.0f, 10.0f));
-  pathcore::CPathObj empty;
+  kw::pathcore::CPathObj empty;
   empty.GetSafeRect(0, 0, xmin, xmax, ymin, ymax);
   EXPECT_EQ(xmin, -5.0f);  // left as it was
 }

@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Messages : pathcore::CPathObjEvents {
+struct Messages : kw::pathcore::CPathObjEvents {
   void Message(const std::string& Text) override { texts.push_back(Text); }
   std::vector<std::string> texts;
 };
@@ -41,7 +41,7 @@ std::string ExpectedDxf(const fs::path& file) {
   return out;
 }
 
-class Corpus : public kwtest::TempAppPath {};
+class Corpus : public kw::test::TempAppPath {};
 
 TEST_F(Corpus, DxfPathCountsMatchAnIndependentCount) {
   const auto files = CorpusFiles("dxf");
@@ -51,7 +51,7 @@ TEST_F(Corpus, DxfPathCountsMatchAnIndependentCount) {
     SCOPED_TRACE(file.filename().string());
     const std::string expected = ExpectedDxf(file);
     ASSERT_FALSE(expected.empty()) << "the counting script failed";
-    pathcore::CPathObj doc;
+    kw::pathcore::CPathObj doc;
     Messages messages;
     doc.SetEvents(&messages);
     EXPECT_EQ(doc.DxfInput(file.string(), "0"), 0);
@@ -66,7 +66,7 @@ TEST_F(Corpus, DxfPathCountsMatchAnIndependentCount) {
 }
 
 TEST_F(Corpus, PltAiAndDstFilesImportCleanly) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Messages messages;
   doc.SetEvents(&messages);
   int32_t files = 0;
@@ -78,7 +78,7 @@ TEST_F(Corpus, PltAiAndDstFilesImportCleanly) {
   EXPECT_TRUE(messages.texts.empty());
   EXPECT_GT(pltPaths, 30000);  // the fabric nesting file alone has 31,833
   EXPECT_GT(doc.Count(), pltPaths);  // the DST designs add their stitch runs
-  const auto& s = kwtest::StoreOf(doc);
+  const auto& s = kw::test::StoreOf(doc);
   for (int32_t k = 1; k <= s.ObjN; ++k) ASSERT_GE(s.PointCountOf(k), 2);
 }
 

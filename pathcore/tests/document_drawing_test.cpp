@@ -1,35 +1,35 @@
 #include <gtest/gtest.h>
 
 #include "doc_test_support.h"
-#include "pathcore/document/view_mapping.h"
+#include "document/view_mapping.h"
 #include "recording_canvas.h"
 
 namespace {
 
-using kwtest::Add;
-using kwtest::RecordingCanvas;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::RecordingCanvas;
+using kw::test::StoreOf;
 
-class DrawingTest : public kwtest::TempAppPath {
+class DrawingTest : public kw::test::TempAppPath {
  protected:
   // A 1000 x 1000 pixel area showing 0..100 mm in X and Y: 10 pixels per mm.
-  void DrawAll(pathcore::CPathObj& doc, RecordingCanvas& c, std::vector<int32_t> colors = {0, 1, 2}) {
+  void DrawAll(kw::pathcore::CPathObj& doc, RecordingCanvas& c, std::vector<int32_t> colors = {0, 1, 2}) {
     doc.Draw(c, 99, colors, 50, 60, 0, 100, 100, -100, 1000 * 15, 1000 * 15, 0);
   }
 };
 
 TEST_F(DrawingTest, ViewMappingPutsTheLowestVisibleYOnTheBottomRow) {
   RecordingCanvas c;
-  const pathcore::ViewMapping view(c, 0, 100, 100, -100, 1000 * 15, 1000 * 15);
+  const kw::pathcore::ViewMapping view(c, 0, 100, 100, -100, 1000 * 15, 1000 * 15);
   EXPECT_EQ(view.k, 10);
-  EXPECT_EQ(view.Map(10, 90), (pathcore::CanvasPoint{100, 100}));
-  EXPECT_EQ(view.Map(0, 0), (pathcore::CanvasPoint{0, 1000}));
+  EXPECT_EQ(view.Map(10, 90), (kw::pathcore::CanvasPoint{100, 100}));
+  EXPECT_EQ(view.Map(0, 0), (kw::pathcore::CanvasPoint{0, 1000}));
   EXPECT_EQ(view.Px(0.05), 0);  // 0.5 pixel rounds to even
   EXPECT_EQ(view.Px(0.15), 2);
 }
 
 TEST_F(DrawingTest, LayerPenIsClampedToTheColourTableAndTheBrushIsRestored) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{10, 10}, {20, 10}}, 20);
   RecordingCanvas c;
   c.tools.brush.color = 1234;
@@ -42,7 +42,7 @@ TEST_F(DrawingTest, LayerPenIsClampedToTheColourTableAndTheBrushIsRestored) {
 }
 
 TEST_F(DrawingTest, LongPathsAreDrawnInChunksSharingTheirEnds) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   std::vector<float> X(10002), Y(10002);  // 10001 points
   for (size_t i = 1; i < X.size(); ++i) X[i] = static_cast<float>(i) * 0.001f, Y[i] = 50;
   StoreOf(doc).AddPath(X, Y, 0);
@@ -60,11 +60,11 @@ TEST_F(DrawingTest, LongPathsAreDrawnInChunksSharingTheirEnds) {
 }
 
 TEST_F(DrawingTest, SelectionGetsMarksAndTheCurrentPathAnArrow) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{10, 10}, {10, 10.01f}, {20, 10}});  // the first segment is too short to point the arrow
   Add(doc, {{30, 30}, {40, 30}});
-  StoreOf(doc).ObjSel[1] = pathcore::kCurrent;
-  StoreOf(doc).ObjSel[2] = pathcore::kSelected;
+  StoreOf(doc).ObjSel[1] = kw::pathcore::kCurrent;
+  StoreOf(doc).ObjSel[2] = kw::pathcore::kSelected;
   RecordingCanvas c;
   DrawAll(doc, c);
   EXPECT_EQ(c.Of("ellipse"), (std::vector<std::string>{"ellipse 96,896 104,904", "ellipse 296,696 304,704"}));
@@ -80,7 +80,7 @@ TEST_F(DrawingTest, SelectionGetsMarksAndTheCurrentPathAnArrow) {
 }
 
 TEST_F(DrawingTest, EmptyMovesAreDrawnOnRequestWithArrowHeads) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{10, 10}, {20, 10}});
   Add(doc, {{20, 50}, {30, 50}});
   Add(doc, {{30, 50.005f}, {40, 50}});  // a move too short for a head
@@ -94,7 +94,7 @@ TEST_F(DrawingTest, EmptyMovesAreDrawnOnRequestWithArrowHeads) {
 }
 
 TEST_F(DrawingTest, NothingIsDrawnOutsideTheView) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{200, 200}, {300, 300}});
   RecordingCanvas c;
   DrawAll(doc, c);
@@ -102,14 +102,14 @@ TEST_F(DrawingTest, NothingIsDrawnOutsideTheView) {
 }
 
 TEST_F(DrawingTest, DrawRectFillsOrOutlinesAndRestoresTheTools) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   RecordingCanvas c;
   doc.DrawRect(c, 255, 0, 100, 100, -100, 1000 * 15, 1000 * 15, 10, 10, 20, 20, false, 2);
   EXPECT_EQ(c.Of("pen 255 1 2").size(), 1u);
   EXPECT_EQ(c.Of("polyline"), (std::vector<std::string>{"polyline 5 100,900..100,900"}));
   doc.DrawRect(c, 255, 0, 100, 100, -100, 1000 * 15, 1000 * 15, 10, 10, 20, 20, true);
   EXPECT_EQ(c.Of("polygon").size(), 1u);
-  EXPECT_EQ(c.tools.pen, pathcore::CanvasPen{});
+  EXPECT_EQ(c.tools.pen, kw::pathcore::CanvasPen{});
 }
 
 }  // namespace

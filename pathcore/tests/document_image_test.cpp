@@ -3,20 +3,20 @@
 #include <random>
 
 #include "image_test_support.h"
-#include "pathcore/document/bitmap_record_io.h"
+#include "document/bitmap_record_io.h"
 #include "support/byte_reader.h"
 
 namespace {
 
-using kwtest::Add;
-using kwtest::FillDocument;
-using kwtest::ImageOf;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::FillDocument;
+using kw::test::ImageOf;
+using kw::test::StoreOf;
 
-class DocumentImageTest : public kwtest::TempAppPath {};
+class DocumentImageTest : public kw::test::TempAppPath {};
 
 TEST_F(DocumentImageTest, NewDocumentImageIsTheNinetyEightByteSkeleton) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   doc.VerNumber(-2);
   std::vector<uint8_t> image(3, 0xAA);
   int32_t size = -1;
@@ -36,7 +36,7 @@ TEST_F(DocumentImageTest, NewDocumentImageIsTheNinetyEightByteSkeleton) {
 }
 
 TEST_F(DocumentImageTest, PointArraysAreWrittenToTheirCapacity) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{1, 2}, {3, 4}, {5, 6}}, 7);
   const auto image = ImageOf(doc);
   // 98 + two arrays of 1001 Singles + the 2-element per-object arrays:
@@ -61,10 +61,10 @@ TEST_F(DocumentImageTest, PointArraysAreWrittenToTheirCapacity) {
 }
 
 TEST_F(DocumentImageTest, RoundTripGivesTheSameBytesAndTheSameDocument) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   FillDocument(doc);
   auto image = ImageOf(doc);
-  pathcore::CPathObj copy;
+  kw::pathcore::CPathObj copy;
   ASSERT_EQ(copy.SetBin(image, 0), 0);
   EXPECT_EQ(ImageOf(copy), image);
   const auto& s = StoreOf(copy);
@@ -81,10 +81,10 @@ TEST_F(DocumentImageTest, RoundTripGivesTheSameBytesAndTheSameDocument) {
 }
 
 TEST_F(DocumentImageTest, BitmapPictureIsRebuiltFromTheStoredBits) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   FillDocument(doc);
   auto image = ImageOf(doc);
-  pathcore::CPathObj copy;
+  kw::pathcore::CPathObj copy;
   ASSERT_EQ(copy.SetBin(image, 0), 0);
   const auto& pic = StoreOf(copy).BmpPic[1];
   ASSERT_EQ(pic.Width, 40);
@@ -96,23 +96,23 @@ TEST_F(DocumentImageTest, BitmapPictureIsRebuiltFromTheStoredBits) {
 }
 
 TEST_F(DocumentImageTest, DataByteCountFollowsTheFormulaEitherSideOfTheRealSize) {
-  pathcore::BitmapInfoHeader info;
+  kw::pathcore::BitmapInfoHeader info;
   info.biWidth = 200, info.biHeight = 100;
-  EXPECT_EQ(pathcore::BitmapDataByteCount(info), 2887);  // N(2886.5) is 2886, halves to even
+  EXPECT_EQ(kw::pathcore::BitmapDataByteCount(info), 2887);  // N(2886.5) is 2886, halves to even
   info.biWidth = 193;                                    // 8 bytes short of palette and rows
-  EXPECT_EQ(pathcore::BitmapDataByteCount(info), 2800);
+  EXPECT_EQ(kw::pathcore::BitmapDataByteCount(info), 2800);
   info.biHeight = 0;
-  EXPECT_EQ(pathcore::BitmapDataByteCount(info), 0);
+  EXPECT_EQ(kw::pathcore::BitmapDataByteCount(info), 0);
   info.biHeight = -4;
-  EXPECT_LT(pathcore::BitmapDataByteCount(info), 0);
+  EXPECT_LT(kw::pathcore::BitmapDataByteCount(info), 0);
 }
 
 TEST_F(DocumentImageTest, ShortBitmapRecordStillLoadsWithZeroRows) {
   // For a width of 33 the formula asks for fewer bytes than palette and rows take.
-  pathcore::CPathObj doc;
-  kwtest::AddBitmap(doc, kwtest::CheckerBitmap(33, 8));
+  kw::pathcore::CPathObj doc;
+  kw::test::AddBitmap(doc, kw::test::CheckerBitmap(33, 8));
   auto image = ImageOf(doc);
-  pathcore::CPathObj copy;
+  kw::pathcore::CPathObj copy;
   ASSERT_EQ(copy.SetBin(image, 0), 0);
   EXPECT_EQ(StoreOf(copy).BmpInfo[1].Data.size(), 64u);
   EXPECT_EQ(StoreOf(copy).BmpPic[1].Height, 8);
@@ -120,14 +120,14 @@ TEST_F(DocumentImageTest, ShortBitmapRecordStillLoadsWithZeroRows) {
 }
 
 TEST_F(DocumentImageTest, BitmapRecordsThatCannotBeDecodedOrReadAreRefused) {
-  pathcore::CPathObj source;
-  kwtest::AddBitmap(source, kwtest::CheckerBitmap(16, 4));
+  kw::pathcore::CPathObj source;
+  kw::test::AddBitmap(source, kw::test::CheckerBitmap(16, 4));
   const auto image = ImageOf(source);
   // mark, PointN, PointCap, 2 x 1001 points, ObjN, 2 objects, DkPointN, DkN, BmpN, file header
   const size_t info = 12 + 8008 + 4 + 2 * 55 + 12 + 14;
   kw::ByteReader probe(std::span<const uint8_t>(image).subspan(info + 8));
   ASSERT_EQ(probe.I32(), 4);  // biHeight, so the offsets below are right
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   const auto before = ImageOf(doc);
   auto deep = image;
   deep[info + 8 + 3] = 0x10;  // biHeight 268 million: the data bytes run past the image
@@ -142,10 +142,10 @@ TEST_F(DocumentImageTest, BitmapRecordsThatCannotBeDecodedOrReadAreRefused) {
 }
 
 TEST_F(DocumentImageTest, WrongFormatMarkLeavesTheDocumentAndReturnsZero) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   FillDocument(doc);
   const auto before = ImageOf(doc);
-  pathcore::CPathObj other;
+  kw::pathcore::CPathObj other;
   auto image = ImageOf(other);
   image[0] = 2;
   EXPECT_EQ(doc.SetBin(image, static_cast<int32_t>(image.size())), 0);
@@ -153,11 +153,11 @@ TEST_F(DocumentImageTest, WrongFormatMarkLeavesTheDocumentAndReturnsZero) {
 }
 
 TEST_F(DocumentImageTest, LoadingKeepsSelectionBoundsAndCount) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   FillDocument(doc);
   doc.ZLSelLmt();
   const double selXmax = doc.SelXmax();
-  pathcore::CPathObj empty;
+  kw::pathcore::CPathObj empty;
   auto image = ImageOf(empty);
   ASSERT_EQ(doc.SetBin(image, 0), 0);
   EXPECT_EQ(doc.Count(), 0);
@@ -166,10 +166,10 @@ TEST_F(DocumentImageTest, LoadingKeepsSelectionBoundsAndCount) {
 }
 
 TEST_F(DocumentImageTest, EveryTruncationIsRefusedAndChangesNothing) {
-  pathcore::CPathObj source;
+  kw::pathcore::CPathObj source;
   FillDocument(source);
   const auto image = ImageOf(source);
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{5, 5}, {6, 6}});
   const auto before = ImageOf(doc);
   for (size_t length = 0; length < image.size(); ++length) {
@@ -180,7 +180,7 @@ TEST_F(DocumentImageTest, EveryTruncationIsRefusedAndChangesNothing) {
 }
 
 // A loaded document must keep the storage invariants the operations rely on.
-void ExpectConsistent(const pathcore::PathStore& s) {
+void ExpectConsistent(const kw::pathcore::PathStore& s) {
   ASSERT_GE(s.PointCap, s.PointN);
   ASSERT_EQ(s.PointX.size(), static_cast<size_t>(s.PointCap) + 1);
   ASSERT_EQ(s.ObjStart.size(), static_cast<size_t>(s.ObjN) + 1);
@@ -192,7 +192,7 @@ void ExpectConsistent(const pathcore::PathStore& s) {
   ASSERT_GE(s.KeyUsed.size(), static_cast<size_t>(s.KeyN) + 1);
 }
 
-void EditEverything(pathcore::CPathObj& doc) {
+void EditEverything(kw::pathcore::CPathObj& doc) {
   doc.SelAll();
   doc.DaSan();
   doc.Hb(0.5);
@@ -208,11 +208,11 @@ void EditEverything(pathcore::CPathObj& doc) {
 }
 
 TEST_F(DocumentImageTest, RandomByteFlipsNeverHalfLoadADocument) {
-  pathcore::CPathObj source;
+  kw::pathcore::CPathObj source;
   FillDocument(source);
   const auto image = ImageOf(source);
   std::mt19937 random(20261208);
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{5, 5}, {6, 6}});
   auto before = ImageOf(doc);
   int refused = 0;

@@ -6,31 +6,31 @@
 
 #include "doc_test_support.h"
 #include "import_test_support.h"
-#include "pathcore/import/dxf_field_reader.h"
+#include "import/dxf_field_reader.h"
 
 namespace {
 
-using kwtest::DxfText;
-using kwtest::StoreOf;
-using kwtest::TempDrawing;
+using kw::test::DxfText;
+using kw::test::StoreOf;
+using kw::test::TempDrawing;
 
-struct Messages : pathcore::CPathObjEvents {
+struct Messages : kw::pathcore::CPathObjEvents {
   void Message(const std::string& Text) override { texts.push_back(Text); }
   std::vector<std::string> texts;
 };
 
-class DocumentImport : public kwtest::TempAppPath {
+class DocumentImport : public kw::test::TempAppPath {
  protected:
   void SetUp() override {
     TempAppPath::SetUp();
-    doc_ = std::make_unique<pathcore::CPathObj>();
+    doc_ = std::make_unique<kw::pathcore::CPathObj>();
     doc_->SetEvents(&messages_);
   }
   void TearDown() override {
     doc_.reset();
     TempAppPath::TearDown();
   }
-  pathcore::CPathObj& Doc() { return *doc_; }
+  kw::pathcore::CPathObj& Doc() { return *doc_; }
   std::vector<int16_t> Layers() {
     const auto& s = StoreOf(Doc());
     return {s.ObjLayer.begin() + 1, s.ObjLayer.end()};
@@ -39,7 +39,7 @@ class DocumentImport : public kwtest::TempAppPath {
   Messages messages_;
 
  private:
-  std::unique_ptr<pathcore::CPathObj> doc_;
+  std::unique_ptr<kw::pathcore::CPathObj> doc_;
 };
 
 TEST_F(DocumentImport, PltUnitsBecomeMillimetresAndThePenPicksTheLayer) {
@@ -87,13 +87,13 @@ TEST_F(DocumentImport, DxfRefusalAndFailuresLeaveTheDocumentAsItWas) {
   EXPECT_EQ(Doc().Count(), 0);
   ASSERT_EQ(messages_.texts.size(), 1u);
 
-  kwtest::Add(Doc(), {{0, 0}, {1, 1}});
+  kw::test::Add(Doc(), {{0, 0}, {1, 1}});
   const TempDrawing truncated(
       "  9\n$ACADVER\n  1\nAC1009\nENTITIES\n  0\nLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n1\n 21\n1\n  0\nPOLYLINE\n  8\n0\n",
       ".dxf");
-  EXPECT_EQ(Doc().DxfInput(truncated.Path(), ""), pathcore::DxfFileError::kPastEnd);
+  EXPECT_EQ(Doc().DxfInput(truncated.Path(), ""), kw::pathcore::DxfFileError::kPastEnd);
   EXPECT_EQ(Doc().Count(), 1);
-  EXPECT_EQ(Doc().DxfInput("/nonexistent/kw.dxf", ""), pathcore::DxfFileError::kCannotOpen);
+  EXPECT_EQ(Doc().DxfInput("/nonexistent/kw.dxf", ""), kw::pathcore::DxfFileError::kCannotOpen);
 }
 
 TEST_F(DocumentImport, OverflowingCoordinatesAreNotAppended) {
@@ -121,11 +121,11 @@ TEST_F(DocumentImport, AiAndDstPathsAreAlwaysOnLayerZero) {
 TEST_F(DocumentImport, LengthsSumCutPathsAndTravelOverAllObjects) {
   EXPECT_EQ(Doc().ObjLong(), 0);
   EXPECT_EQ(Doc().MoveLong(), 0);
-  kwtest::Add(Doc(), {{0, 0}, {3, 4}});
+  kw::test::Add(Doc(), {{0, 0}, {3, 4}});
   Doc().ZL();
   EXPECT_FLOAT_EQ(Doc().MoveLong(), 4);  // from (Xmin, Ymax) = (0, 4) to (0, 0)
-  kwtest::Add(Doc(), {{3, 10}, {3, 20}});
-  StoreOf(Doc()).ObjType[2] = pathcore::kDrillPath;
+  kw::test::Add(Doc(), {{3, 10}, {3, 20}});
+  StoreOf(Doc()).ObjType[2] = kw::pathcore::kDrillPath;
   Doc().ZL();
   EXPECT_FLOAT_EQ(Doc().ObjLong(), 5);
   EXPECT_FLOAT_EQ(Doc().MoveLong(), 20 + 6);

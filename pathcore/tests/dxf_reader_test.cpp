@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "import_test_support.h"
-#include "pathcore/document/library_state.h"
-#include "pathcore/import/dxf.h"
-#include "pathcore/import/point_geometry.h"
+#include "document/library_state.h"
+#include "import/dxf.h"
+#include "geometry/point_geometry.h"
 
 namespace {
 
-using kwtest::DxfText;
-using kwtest::TempDrawing;
+using kw::test::DxfText;
+using kw::test::TempDrawing;
 
 struct Poly {
   std::vector<double> x, y;  // points 1..n moved to 0..n-1
@@ -26,7 +26,7 @@ struct Poly {
   size_t Size() const { return x.size(); }
 };
 
-class Recorder : public pathcore::CdxfEvents {
+class Recorder : public kw::pathcore::CdxfEvents {
  public:
   void OutLine(double X1, double Y1, double X2, double Y2, const std::string& Layer) override {
     polys.push_back({{X1, X2}, {Y1, Y2}, {}, {}, {}, Layer});
@@ -63,11 +63,12 @@ struct Read {
 Read ReadDxf(const std::string& text, int16_t polyMode = 0, bool arcCircle = false, int16_t ellipseMode = 0) {
   const TempDrawing file(text, ".dxf");
   Read r;
-  pathcore::Cdxf dxf;
+  kw::pathcore::Cdxf dxf;
   dxf.SetEvents(&r.rec);
   dxf.OutPolyMode = polyMode;
   dxf.OutArcCircleMode = arcCircle;
   dxf.OutEllipseMode = ellipseMode;
+  dxf.Language = kw::pathcore::LibraryLanguage();  // as the document's import hands it on
   r.result = dxf.DxfInput(file.Path());
   return r;
 }
@@ -87,7 +88,7 @@ TEST(DxfReader, CirclePointCountsFollowTheStepLength) {
     EXPECT_NEAR(p.x.front(), 1 + r, 1e-5);
     EXPECT_NEAR(p.y.front(), 2, 1e-5);
     EXPECT_EQ(p.x.back(), static_cast<float>(1 + r));
-    for (size_t i = 0; i < p.Size(); ++i) EXPECT_NEAR(pathcore::PointDistance(p.x[i], p.y[i], 1, 2), r, 1e-4);
+    for (size_t i = 0; i < p.Size(); ++i) EXPECT_NEAR(kw::pathcore::PointDistance(p.x[i], p.y[i], 1, 2), r, 1e-4);
   }
   EXPECT_TRUE(ReadR12(Circle(0)).rec.polys.empty());
   // Too small for one step: still a closed path, not a division by zero.
@@ -98,8 +99,8 @@ TEST(DxfReader, ArcAcrossZeroDegreesSweepsCounterClockwise) {
   const auto read = ReadR12({"  0", "ARC", "  8", "0", " 10", "0", " 20", "0", " 40", "10", " 50", "350", " 51", "10"});
   ASSERT_EQ(read.rec.polys.size(), 1u);
   const Poly& p = read.rec.polys[0];
-  EXPECT_NEAR(pathcore::PointAngle(p.x.front(), p.y.front(), 0, 0), 350, 1e-3);
-  EXPECT_NEAR(pathcore::PointAngle(p.x.back(), p.y.back(), 0, 0), 10, 1e-3);
+  EXPECT_NEAR(kw::pathcore::PointAngle(p.x.front(), p.y.front(), 0, 0), 350, 1e-3);
+  EXPECT_NEAR(kw::pathcore::PointAngle(p.x.back(), p.y.back(), 0, 0), 10, 1e-3);
   for (size_t i = 0; i < p.Size(); ++i) EXPECT_GT(p.x[i], 9.8);  // never on the far side
 }
 
@@ -110,7 +111,7 @@ TEST(DxfReader, EllipticalArcFromLateToEarlyParameterPassesTheMajorAxis) {
   const Poly& p = read.rec.polys[0];
   double nearest = 1e9;
   for (size_t i = 0; i < p.Size(); ++i) {
-    nearest = std::min(nearest, pathcore::PointDistance(p.x[i], p.y[i], 20, 0));
+    nearest = std::min(nearest, kw::pathcore::PointDistance(p.x[i], p.y[i], 20, 0));
     const double e = (p.x[i] / 20) * (p.x[i] / 20) + (p.y[i] / 10) * (p.y[i] / 10);
     EXPECT_NEAR(e, 1, 1e-6);  // every point lies on the ellipse
   }
@@ -139,7 +140,7 @@ TEST(DxfReader, BulgeOfOneIsAHalfCircleBelowTheChord) {
   for (size_t i = 0; i < p.Size(); ++i) {
     EXPECT_LE(p.y[i], 1e-4);
     if (i > 0) {
-      EXPECT_NEAR(pathcore::PointDistance(p.x[i], p.y[i], 5, 0), 5, 1e-4);
+      EXPECT_NEAR(kw::pathcore::PointDistance(p.x[i], p.y[i], 5, 0), 5, 1e-4);
     }
     lowest = std::min(lowest, p.y[i]);
   }
@@ -176,7 +177,7 @@ TEST(DxfReader, LightweightPolylineWithFewerVerticesThanAnnouncedSparesTheNextEn
 TEST(DxfReader, UnsupportedVersionIsRefusedWithTheLanguagesMessage) {
   const std::vector<std::string> line = {"  0", "LINE", "  8", "0", " 10", "0", " 20", "0", " 11", "1", " 21", "1"};
   for (int16_t language : {0, 1, 2}) {
-    pathcore::SetLibraryLanguage(language);
+    kw::pathcore::SetLibraryLanguage(language);
     const auto read = ReadDxf(DxfText("AC1021", line));
     EXPECT_EQ(read.result, -1);
     EXPECT_TRUE(read.rec.polys.empty());
@@ -185,7 +186,7 @@ TEST(DxfReader, UnsupportedVersionIsRefusedWithTheLanguagesMessage) {
       EXPECT_EQ(read.rec.messages.at(0).substr(0, 18), "This document must");
     }
   }
-  pathcore::SetLibraryLanguage(0);
+  kw::pathcore::SetLibraryLanguage(0);
   // Without a version the file is read to its end without result.
   const auto none = ReadDxf("  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n1\n 21\n1\n");
   EXPECT_EQ(none.result, 0);
@@ -314,20 +315,20 @@ TEST(DxfReader, KeptArcsAndUnflattenedModes) {
 }
 
 TEST(DxfReader, FileErrorsThrowAndATruncatedSimpleEntityEndsQuietly) {
-  pathcore::Cdxf dxf;
+  kw::pathcore::Cdxf dxf;
   try {
     dxf.DxfInput("/nonexistent/kw.dxf");
     FAIL();
-  } catch (const pathcore::DxfFileError& e) {
-    EXPECT_EQ(e.Code(), pathcore::DxfFileError::kCannotOpen);
+  } catch (const kw::pathcore::DxfFileError& e) {
+    EXPECT_EQ(e.Code(), kw::pathcore::DxfFileError::kCannotOpen);
   }
   const std::string head = "  9\n$ACADVER\n  1\nAC1009\nENTITIES\n";
   const TempDrawing cutPolyline(head + "  0\nPOLYLINE\n  8\n0\n 70\n", ".dxf");
   try {
     dxf.DxfInput(cutPolyline.Path());
     FAIL();
-  } catch (const pathcore::DxfFileError& e) {
-    EXPECT_EQ(e.Code(), pathcore::DxfFileError::kPastEnd);
+  } catch (const kw::pathcore::DxfFileError& e) {
+    EXPECT_EQ(e.Code(), kw::pathcore::DxfFileError::kPastEnd);
   }
   const auto cutLine = ReadDxf(head + "  0\nLINE\n  8\n0\n 10\n5");
   EXPECT_EQ(cutLine.result, 0);
@@ -343,9 +344,9 @@ TEST(DxfReader, JunkHugeLinesAndOverflowingNumbersNeitherCrashNorHang) {
                              "1e300", "  0", "CIRCLE", "  8", "0", " 10", "0", " 20", "0", " 40", "1e999", "\"unclosed"});
   EXPECT_EQ(read.result, 0);
   EXPECT_EQ(read.rec.lines, 1);
-  EXPECT_EQ(read.rec.polys[0].layer.size(), pathcore::DxfFieldReader::kMaxFieldChars);
+  EXPECT_EQ(read.rec.polys[0].layer.size(), kw::pathcore::DxfFieldReader::kMaxFieldChars);
   EXPECT_TRUE(std::isinf(read.rec.polys[0].x[0]));
-  for (const Poly& p : read.rec.polys) EXPECT_LE(p.Size(), size_t{pathcore::kMaxFlattenSegments} + 2);
+  for (const Poly& p : read.rec.polys) EXPECT_LE(p.Size(), size_t{kw::pathcore::kMaxFlattenSegments} + 2);
 }
 
 TEST(DxfReader, NumbersConvertLikeTheFullConversion) {
@@ -355,16 +356,16 @@ TEST(DxfReader, NumbersConvertLikeTheFullConversion) {
     const int decimals = static_cast<int>(random() % 12);
     const double v = std::ldexp(static_cast<double>(random() % 2000000) - 1000000, -static_cast<int>(random() % 20));
     std::snprintf(text, sizeof text, "%.*f", decimals, v);
-    ASSERT_EQ(pathcore::DxfNumber(text), std::strtod(text, nullptr)) << text;
+    ASSERT_EQ(kw::pathcore::DxfNumber(text), std::strtod(text, nullptr)) << text;
   }
-  EXPECT_EQ(pathcore::DxfNumber("12345678901234567890.5"), 12345678901234567890.5);
-  EXPECT_TRUE(std::signbit(pathcore::DxfNumber("-0")));
-  EXPECT_EQ(pathcore::DxfNumber(".5"), 0.5);
-  EXPECT_EQ(pathcore::DxfNumber("5."), 5);
-  EXPECT_EQ(pathcore::DxfNumber("1e3"), 1000);
-  EXPECT_EQ(pathcore::DxfNumber("12abc"), 12);
-  EXPECT_EQ(pathcore::DxfNumber("abc"), 0);
-  EXPECT_EQ(pathcore::DxfNumber(""), 0);
+  EXPECT_EQ(kw::pathcore::DxfNumber("12345678901234567890.5"), 12345678901234567890.5);
+  EXPECT_TRUE(std::signbit(kw::pathcore::DxfNumber("-0")));
+  EXPECT_EQ(kw::pathcore::DxfNumber(".5"), 0.5);
+  EXPECT_EQ(kw::pathcore::DxfNumber("5."), 5);
+  EXPECT_EQ(kw::pathcore::DxfNumber("1e3"), 1000);
+  EXPECT_EQ(kw::pathcore::DxfNumber("12abc"), 12);
+  EXPECT_EQ(kw::pathcore::DxfNumber("abc"), 0);
+  EXPECT_EQ(kw::pathcore::DxfNumber(""), 0);
 }
 
 }  // namespace

@@ -5,20 +5,20 @@
 #include <stdexcept>
 #include <vector>
 
-#include "pathcore/import/guid_text.h"
+#include "geometry/guid_text.h"
 
 namespace {
 
 TEST(GuidText, BracedUpperCaseVersion4TextThatChangesEveryCall) {
   const std::regex form("\\{[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}\\}");
-  const std::string first = pathcore::NewGuidText();
+  const std::string first = kw::pathcore::NewGuidText();
   EXPECT_TRUE(std::regex_match(first, form)) << first;
-  EXPECT_NE(pathcore::NewGuidText(), first);
+  EXPECT_NE(kw::pathcore::NewGuidText(), first);
 }
 
 TEST(GuidBytes, WritesExactly32HexDigitCodesAndRejectsShortBuffers) {
   std::vector<uint8_t> bytes(40, 0xEE);
-  pathcore::GuidBytes(bytes);
+  kw::pathcore::GuidBytes(bytes);
   for (size_t i = 0; i < 32; ++i) {
     EXPECT_TRUE(std::isxdigit(bytes[i]) && !std::islower(bytes[i])) << i << ": " << int{bytes[i]};
   }
@@ -26,7 +26,7 @@ TEST(GuidBytes, WritesExactly32HexDigitCodesAndRejectsShortBuffers) {
   for (size_t i = 32; i < bytes.size(); ++i) EXPECT_EQ(bytes[i], 0xEE);
 
   std::vector<uint8_t> tooShort(31, 0xEE);
-  EXPECT_THROW(pathcore::GuidBytes(tooShort), std::invalid_argument);
+  EXPECT_THROW(kw::pathcore::GuidBytes(tooShort), std::invalid_argument);
   EXPECT_EQ(tooShort, std::vector<uint8_t>(31, 0xEE));
 }
 

@@ -4,15 +4,15 @@
 #include <vector>
 
 #include "doc_test_support.h"
-#include "pathcore/document/bitmap_store.h"
-#include "pathcore/document/outline_store.h"
+#include "document/bitmap_store.h"
+#include "document/outline_store.h"
 
-namespace kwtest {
+namespace kw::test {
 
 // A 1-bit bitmap record of width x height pixels: white palette entry 1,
 // pixel (x, y) from the top set when (x + y) is odd.
-inline pathcore::BmpInfoRecord CheckerBitmap(int32_t width, int32_t height) {
-  pathcore::BmpInfoRecord r;
+inline kw::pathcore::BmpInfoRecord CheckerBitmap(int32_t width, int32_t height) {
+  kw::pathcore::BmpInfoRecord r;
   r.FileHeader.bfType = 0x4D42;
   r.FileHeader.bfOffBits = 14 + 40 + 8;
   r.InfoHeader.biSize = 40;
@@ -38,7 +38,7 @@ inline pathcore::BmpInfoRecord CheckerBitmap(int32_t width, int32_t height) {
 }
 
 // Adds a bitmap entry with its frame, as the bitmap import leaves them.
-inline void AddBitmap(pathcore::CPathObj& doc, const pathcore::BmpInfoRecord& record) {
+inline void AddBitmap(kw::pathcore::CPathObj& doc, const kw::pathcore::BmpInfoRecord& record) {
   auto& s = StoreOf(doc);
   ++s.BmpN;
   s.BmpInfo.push_back(record);
@@ -46,23 +46,23 @@ inline void AddBitmap(pathcore::CPathObj& doc, const pathcore::BmpInfoRecord& re
   s.BmpKey.push_back(s.AllocKey());
   const float w = record.WidthMm, h = record.HeightMm;
   Add(doc, {{0, 0}, {w, 0}, {w, -h}, {0, -h}, {0, 0}});
-  s.ObjType[s.ObjN] = pathcore::kBitmapFrame;
+  s.ObjType[s.ObjN] = kw::pathcore::kBitmapFrame;
   s.ObjKey[s.ObjN] = s.BmpKey[s.BmpN];
 }
 
 // Three cut paths on layers 0..2, an engraving frame with two outlines, a
 // bitmap and a key table longer than KeyN, with a selection: every image field is non-trivial.
-inline void FillDocument(pathcore::CPathObj& doc) {
+inline void FillDocument(kw::pathcore::CPathObj& doc) {
   auto& s = StoreOf(doc);
   Add(doc, {{0, 0}, {10, 0}, {10, 5}}, 0);
   Add(doc, {{1, 1}, {2, 3}}, 1);
   Add(doc, {{-4, 2}, {-1, 7}, {3, 3}, {-4, 2}}, 2);
   const int32_t key = s.AllocKey();
   const Path1 a({{20, 20}, {22, 20}, {22, 22}, {20, 20}}), b({{21, 21}, {21.5f, 21}});
-  pathcore::StoreOutline(s, key, a.X, a.Y);
-  pathcore::StoreOutline(s, key, b.X, b.Y);
+  kw::pathcore::StoreOutline(s, key, a.X, a.Y);
+  kw::pathcore::StoreOutline(s, key, b.X, b.Y);
   Add(doc, {{20, 22}, {22, 22}, {22, 20}, {20, 20}, {20, 22}});
-  s.ObjType[s.ObjN] = pathcore::kEngraveFrame;
+  s.ObjType[s.ObjN] = kw::pathcore::kEngraveFrame;
   s.ObjKey[s.ObjN] = key;
   AddBitmap(doc, CheckerBitmap(40, 3));
   s.FreeKey(s.AllocKey());  // the table's storage now runs past KeyN
@@ -72,11 +72,11 @@ inline void FillDocument(pathcore::CPathObj& doc) {
   doc.ZL();
 }
 
-inline std::vector<uint8_t> ImageOf(pathcore::CPathObj& doc) {
+inline std::vector<uint8_t> ImageOf(kw::pathcore::CPathObj& doc) {
   std::vector<uint8_t> bytes;
   int32_t size = 0;
   doc.GetBin(bytes, size);
   return bytes;
 }
 
-}  // namespace kwtest
+}  // namespace kw::test

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace kwtest {
+namespace kw::test {
 
 // A file with the given bytes, removed when the object ends.
 class TempDrawing {
@@ -35,4 +35,4 @@ inline std::string DxfText(const std::string& version, const std::vector<std::st
   return text + "  0\nENDSEC\n  0\nEOF\n";
 }
 
-}  // namespace kwtest
+}  // namespace kw::test

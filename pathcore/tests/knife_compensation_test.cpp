@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "pathcore/import/direction_code.h"
-#include "pathcore/import/knife_compensation.h"
+#include "geometry/direction_code.h"
+#include "geometry/knife_compensation.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ TEST(SimplifyPath, ClosedSquareKeepsCornersAndGetsARunOn) {
   std::vector<float> x{0, 10, 10.02f, 10, 0, 0};
   std::vector<float> y{0, 0, 0.01f, 10, 10, 0.05f};
   int32_t n = 6;
-  pathcore::SimplifyPath(0.05f, 1.45f, 0.1f, n, x, y);
+  kw::pathcore::SimplifyPath(0.05f, 1.45f, 0.1f, n, x, y);
   ASSERT_EQ(n, 6);
   EXPECT_EQ(x, (std::vector<float>{0, 10, 10, 0, 0, 1.45f}));
   EXPECT_EQ(y, (std::vector<float>{0, 0, 10, 10, 0.05f, 0}));
@@ -21,12 +21,12 @@ TEST(SimplifyPath, OpenAndSinglePointPathsGetNoRunOn) {
   std::vector<float> x{0, 10, 10};
   std::vector<float> y{0, 0, 10};
   int32_t n = 3;
-  pathcore::SimplifyPath(0.05f, 1.45f, 0.1f, n, x, y);
+  kw::pathcore::SimplifyPath(0.05f, 1.45f, 0.1f, n, x, y);
   EXPECT_EQ(n, 3);
   x = {4};
   y = {4};
   n = 5;  // more than the arrays hold
-  pathcore::SimplifyPath(0.05f, 1.45f, 0.1f, n, x, y);
+  kw::pathcore::SimplifyPath(0.05f, 1.45f, 0.1f, n, x, y);
   EXPECT_EQ(n, 1);
 }
 
@@ -41,7 +41,7 @@ TEST(KnifeOffsetPath, SquareSwivelsThroughEveryClassAtEachCorner) {
   std::vector<float> y{0, 0, 10, 10, 0};
   int32_t n = 5;
   Knife k;
-  pathcore::KnifeOffsetPath(x, y, n, k.cls, k.offsetX, k.offsetY, 0.5f, 2);
+  kw::pathcore::KnifeOffsetPath(x, y, n, k.cls, k.offsetX, k.offsetY, 0.5f, 2);
   ASSERT_EQ(n, 18);  // 1 + 3 corners x (2 + 3 swivel points) + 1 end point
   ASSERT_EQ(x.size(), 18u);
   EXPECT_FLOAT_EQ(x[1], 0.5f);
@@ -49,7 +49,7 @@ TEST(KnifeOffsetPath, SquareSwivelsThroughEveryClassAtEachCorner) {
   float sx = 0;
   float sy = 0;
   for (int16_t cls = 1; cls <= 3; ++cls) {
-    pathcore::StepPointByCode(cls, 0.5f, 10, 0, sx, sy);
+    kw::pathcore::StepPointByCode(cls, 0.5f, 10, 0, sx, sy);
     EXPECT_EQ(x[2 + cls], sx);
     EXPECT_EQ(y[2 + cls], sy);
   }
@@ -67,13 +67,13 @@ TEST(KnifeOffsetPath, SwivelWrapsPastZeroAndShortMovesAreSkipped) {
   std::vector<float> y{0, 0.01f, 5.196f};
   int32_t n = 3;
   Knife k{14, 0.35f, -0.35f};
-  pathcore::KnifeOffsetPath(x, y, n, k.cls, k.offsetX, k.offsetY, 0.5f, 2);
+  kw::pathcore::KnifeOffsetPath(x, y, n, k.cls, k.offsetX, k.offsetY, 0.5f, 2);
   ASSERT_EQ(n, 7);
   float sx = 0;
   float sy = 0;
-  pathcore::StepPointByCode(15, 0.5f, 0.01f, 0.01f, sx, sy);
+  kw::pathcore::StepPointByCode(15, 0.5f, 0.01f, 0.01f, sx, sy);
   EXPECT_EQ(x[2], sx);
-  pathcore::StepPointByCode(1, 0.5f, 0.01f, 0.01f, sx, sy);
+  kw::pathcore::StepPointByCode(1, 0.5f, 0.01f, 0.01f, sx, sy);
   EXPECT_EQ(y[4], sy);
   EXPECT_EQ(k.cls, 2);
 }
@@ -83,7 +83,7 @@ TEST(KnifeOffsetPath, AllowedTurnsAddNoSwivel) {
   std::vector<float> y{0, 0, 10};
   int32_t n = 3;
   Knife k;
-  pathcore::KnifeOffsetPath(x, y, n, k.cls, k.offsetX, k.offsetY, 0.5f, 8);
+  kw::pathcore::KnifeOffsetPath(x, y, n, k.cls, k.offsetX, k.offsetY, 0.5f, 8);
   EXPECT_EQ(n, 4);
 }
 

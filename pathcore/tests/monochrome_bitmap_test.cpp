@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "image_test_support.h"
-#include "pathcore/document/monochrome_bitmap.h"
+#include "document/monochrome_bitmap.h"
 
 namespace {
 
-using pathcore::DecodeMonochromeBitmap;
+using kw::pathcore::DecodeMonochromeBitmap;
 
 TEST(MonochromeBitmapTest, PaletteColoursAndRowOrder) {
-  auto record = kwtest::CheckerBitmap(9, 2);
+  auto record = kw::test::CheckerBitmap(9, 2);
   record.Data[0] = 0x10, record.Data[1] = 0x20, record.Data[2] = 0x30;  // entry 0: blue, green, red
   const auto bottomUp = DecodeMonochromeBitmap(record);
   ASSERT_TRUE(bottomUp);
@@ -23,7 +23,7 @@ TEST(MonochromeBitmapTest, PaletteColoursAndRowOrder) {
 }
 
 TEST(MonochromeBitmapTest, OtherFormatsAndShortDataAreRefused) {
-  const auto good = kwtest::CheckerBitmap(16, 4);
+  const auto good = kw::test::CheckerBitmap(16, 4);
   auto colour = good;
   colour.InfoHeader.biBitCount = 24;
   EXPECT_FALSE(DecodeMonochromeBitmap(colour));
@@ -39,7 +39,7 @@ TEST(MonochromeBitmapTest, OtherFormatsAndShortDataAreRefused) {
 }
 
 TEST(MonochromeBitmapTest, RowsMissingAtTheEndReadAsZero) {
-  auto record = kwtest::CheckerBitmap(8, 4);
+  auto record = kw::test::CheckerBitmap(8, 4);
   record.Data.resize(record.Data.size() - 4);  // the top row, as the data-byte formula can leave it
   const auto picture = DecodeMonochromeBitmap(record);
   ASSERT_TRUE(picture);

@@ -6,28 +6,28 @@
 #include <random>
 
 #include "doc_test_support.h"
-#include "pathcore/document/distance_order.h"
+#include "document/distance_order.h"
 
 namespace {
 
-using kwtest::Add;
-using kwtest::PointsOf;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::PointsOf;
+using kw::test::StoreOf;
 using Points = std::vector<std::pair<float, float>>;
 
-class OrderingTest : public kwtest::TempAppPath {};
+class OrderingTest : public kw::test::TempAppPath {};
 
 Points Square(float x0, float y0, float size) {
   return {{x0, y0}, {x0 + size, y0}, {x0 + size, y0 + size}, {x0, y0 + size}, {x0, y0}};
 }
 
-void AddPoints(pathcore::CPathObj& doc, const Points& pts, int16_t layer = 0) {
-  kwtest::Path1 p({});
+void AddPoints(kw::pathcore::CPathObj& doc, const Points& pts, int16_t layer = 0) {
+  kw::test::Path1 p({});
   for (const auto& [x, y] : pts) p.X.push_back(x), p.Y.push_back(y);
   StoreOf(doc).AddPath(p.X, p.Y, layer);
 }
 
-struct Recorder : pathcore::CPathObjEvents {
+struct Recorder : kw::pathcore::CPathObjEvents {
   std::vector<std::string> texts;
   int finishes = 0;
   void Jd(int32_t, int32_t, const std::string& MS) override { texts.push_back(MS); }
@@ -35,11 +35,11 @@ struct Recorder : pathcore::CPathObjEvents {
 };
 
 TEST_F(OrderingTest, AutoSReversesAPathWhoseLastPointIsNearer) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {10, 0}});
   Add(doc, {{50, 0}, {11, 0}});
   Add(doc, {{100, 100}, {101, 100}});
-  StoreOf(doc).ObjSel[3] = pathcore::kCurrent;
+  StoreOf(doc).ObjSel[3] = kw::pathcore::kCurrent;
   doc.AutoS();
   const auto& s = StoreOf(doc);
   EXPECT_EQ(PointsOf(s, 2), (Points{{11, 0}, {50, 0}}));
@@ -50,7 +50,7 @@ TEST_F(OrderingTest, AutoSReversesAPathWhoseLastPointIsNearer) {
 }
 
 TEST_F(OrderingTest, AutoSTiesGoToTheLowestIndexAndTheFirstCandidatePrefersItsLastPoint) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {0, 1}});   // ends at (0,1)
   Add(doc, {{0, 2}, {0, 0}});   // both ends 1 away: first candidate, tie gives reversal
   Add(doc, {{1, 1}, {5, 5}});   // also 1 away, but a higher index
@@ -60,7 +60,7 @@ TEST_F(OrderingTest, AutoSTiesGoToTheLowestIndexAndTheFirstCandidatePrefersItsLa
   // From (0,2): object 3's first point (1,1) is sqrt(2) away, its last farther.
   EXPECT_EQ(PointsOf(s, 3), (Points{{1, 1}, {5, 5}}));
 
-  pathcore::CPathObj other;
+  kw::pathcore::CPathObj other;
   Add(other, {{0, 0}, {0, 1}});
   Add(other, {{9, 9}, {9, 8}});  // the lowest unplaced, far away
   Add(other, {{0, 2}, {0, 0}});  // equal ends, not the first candidate: keeps its direction
@@ -69,7 +69,7 @@ TEST_F(OrderingTest, AutoSTiesGoToTheLowestIndexAndTheFirstCandidatePrefersItsLa
 }
 
 TEST_F(OrderingTest, AutoSRaisesItsProgressAndNoFinish) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Recorder rec;
   doc.SetEvents(&rec);
   doc.SetLang(1);
@@ -86,7 +86,7 @@ TEST_F(OrderingTest, AutoSRaisesItsProgressAndNoFinish) {
 TEST_F(OrderingTest, SearchOrderEqualsScanOrderOnRandomDocuments) {
   for (int seed = 1; seed <= 40; ++seed) {
     std::mt19937 rng(static_cast<unsigned>(seed));
-    pathcore::CPathObj doc;
+    kw::pathcore::CPathObj doc;
     const int grid = seed % 3 == 0 ? 4 : 50;  // a small grid forces many exact ties
     const int n = 1 + static_cast<int>(rng() % 400);
     for (int i = 0; i < n; ++i) {
@@ -95,8 +95,8 @@ TEST_F(OrderingTest, SearchOrderEqualsScanOrderOnRandomDocuments) {
       else Add(doc, {{c(), c()}, {c(), c()}});
     }
     const auto& s = StoreOf(doc);
-    const auto scan = pathcore::DistanceOrderByScan(s, nullptr);
-    const auto search = pathcore::DistanceOrderBySearch(s, nullptr);
+    const auto scan = kw::pathcore::DistanceOrderByScan(s, nullptr);
+    const auto search = kw::pathcore::DistanceOrderBySearch(s, nullptr);
     ASSERT_EQ(scan.size(), search.size());
     for (size_t i = 0; i < scan.size(); ++i) {
       ASSERT_EQ(scan[i].index, search[i].index) << "seed " << seed << " at " << i;
@@ -106,7 +106,7 @@ TEST_F(OrderingTest, SearchOrderEqualsScanOrderOnRandomDocuments) {
 }
 
 TEST_F(OrderingTest, AutoTreePutsInnerPathsBeforeTheirEnclosingPath) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   AddPoints(doc, Square(0, 0, 100));
   AddPoints(doc, Square(20, 20, 40));
   Points circle;
@@ -116,7 +116,7 @@ TEST_F(OrderingTest, AutoTreePutsInnerPathsBeforeTheirEnclosingPath) {
   }
   AddPoints(doc, circle);
   AddPoints(doc, {{70, 70}, {80, 80}});  // open, inside the big square only
-  StoreOf(doc).ObjSel[2] = pathcore::kSelected;
+  StoreOf(doc).ObjSel[2] = kw::pathcore::kSelected;
   doc.ZL();
   Recorder rec;
   doc.SetEvents(&rec);
@@ -126,14 +126,14 @@ TEST_F(OrderingTest, AutoTreePutsInnerPathsBeforeTheirEnclosingPath) {
   EXPECT_EQ(s.ObjXmin[1], 70);                   // the open path
   EXPECT_EQ(s.ObjXmax[2] - s.ObjXmin[2], 10);    // circle
   EXPECT_EQ(s.ObjXmax[3] - s.ObjXmin[3], 40);    // small square, still selected
-  EXPECT_EQ(s.ObjSel[3], pathcore::kSelected);
+  EXPECT_EQ(s.ObjSel[3], kw::pathcore::kSelected);
   EXPECT_EQ(s.ObjXmax[4] - s.ObjXmin[4], 100);   // big square last
   EXPECT_EQ(rec.finishes, 1);
   EXPECT_EQ(rec.texts.front(), "内外排序");
 }
 
 TEST_F(OrderingTest, AutoTreeOfOpenPathsGivesTheBandOrder) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   // Two rows: the sweep runs the top row left to right, the lower one right to left.
   Add(doc, {{20, 0}, {21, 1}});
   Add(doc, {{0, 20}, {1, 21}});
@@ -150,7 +150,7 @@ TEST_F(OrderingTest, AutoTreeOfOpenPathsGivesTheBandOrder) {
 }
 
 TEST_F(OrderingTest, SelectEdgeClosesNearlyClosedPathsAndMarksTheOutermost) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   AddPoints(doc, {{0, 0}, {50, 0}, {50, 50}, {0, 50}, {0.3f, 0.3f}});        // closes within 0.5
   AddPoints(doc, {{10, 10}, {20, 10}, {20, 20}, {10, 20}, {10, 10}});        // inside the first
   AddPoints(doc, {{100, 0}, {150, 0}, {150, 50}, {100, 50}, {100.6f, 0}});  // 0.6 apart: open
@@ -159,14 +159,14 @@ TEST_F(OrderingTest, SelectEdgeClosesNearlyClosedPathsAndMarksTheOutermost) {
   doc.SelectEdge(0.5f);
   const auto& s = StoreOf(doc);
   // Plain closed members of the top level come before its enclosing nodes.
-  EXPECT_EQ(s.ObjSel[4], pathcore::kCurrent);
-  EXPECT_EQ(s.ObjSel[1], pathcore::kSelected);
+  EXPECT_EQ(s.ObjSel[4], kw::pathcore::kCurrent);
+  EXPECT_EQ(s.ObjSel[1], kw::pathcore::kSelected);
   EXPECT_EQ(s.ObjSel[2], 0);
   EXPECT_EQ(s.ObjSel[3], 0);
 }
 
 TEST_F(OrderingTest, SetStartPRotatesAClosedPathAndLeavesOpenOnesAlone) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   AddPoints(doc, {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
   AddPoints(doc, {{20, 0}, {30, 0}, {30, 10}});
   doc.SetStartP(10.05f, 10, 0.2f);
@@ -178,43 +178,43 @@ TEST_F(OrderingTest, SetStartPRotatesAClosedPathAndLeavesOpenOnesAlone) {
   EXPECT_EQ(PointsOf(s, 2), (Points{{20, 0}, {30, 0}, {30, 10}}));
 }
 
-std::vector<float> FirstXs(pathcore::CPathObj& doc) {
+std::vector<float> FirstXs(kw::pathcore::CPathObj& doc) {
   std::vector<float> xs;
   for (int32_t k = 1; k <= doc.Count(); ++k) xs.push_back(StoreOf(doc).ObjSx[k]);
   return xs;
 }
 
 TEST_F(OrderingTest, ManualMovesGatherTheSelection) {
-  auto make = [](pathcore::CPathObj& doc, std::initializer_list<std::pair<int, int>> sel) {
+  auto make = [](kw::pathcore::CPathObj& doc, std::initializer_list<std::pair<int, int>> sel) {
     for (int i = 1; i <= 5; ++i) Add(doc, {{static_cast<float>(i), 0}, {static_cast<float>(i), 1}});
     for (const auto& [k, v] : sel) StoreOf(doc).ObjSel[k] = v;
   };
-  pathcore::CPathObj a;
+  kw::pathcore::CPathObj a;
   make(a, {{2, 1}, {4, 2}});
   a.PxA();
   EXPECT_EQ(FirstXs(a), (std::vector<float>{2, 4, 1, 3, 5}));
-  pathcore::CPathObj z;
+  kw::pathcore::CPathObj z;
   make(z, {{2, 1}, {4, 2}});
   z.PxZ();
   EXPECT_EQ(FirstXs(z), (std::vector<float>{1, 3, 5, 2, 4}));
-  pathcore::CPathObj p;
+  kw::pathcore::CPathObj p;
   make(p, {{2, 1}, {3, 1}, {5, 2}});
   p.PxP();
   EXPECT_EQ(FirstXs(p), (std::vector<float>{1, 4, 2, 3, 5}));
-  pathcore::CPathObj n;
+  kw::pathcore::CPathObj n;
   make(n, {{2, 1}, {3, 1}, {5, 2}});
   n.PxN();
   EXPECT_EQ(FirstXs(n), (std::vector<float>{1, 4, 5, 2, 3}));
-  pathcore::CPathObj one;
+  kw::pathcore::CPathObj one;
   make(one, {{3, 2}});
   one.PxP();
   EXPECT_EQ(FirstXs(one), (std::vector<float>{1, 3, 2, 4, 5}));
-  EXPECT_EQ(StoreOf(one).ObjSel[2], pathcore::kCurrent);
+  EXPECT_EQ(StoreOf(one).ObjSel[2], kw::pathcore::kCurrent);
   EXPECT_EQ(StoreOf(one).ObjSel[3], 0);
   one.PxN();
   one.PxN();
   EXPECT_EQ(FirstXs(one), (std::vector<float>{1, 2, 4, 3, 5}));
-  pathcore::CPathObj none;
+  kw::pathcore::CPathObj none;
   make(none, {});
   none.PxP();
   none.PxN();
@@ -234,15 +234,15 @@ TEST_F(OrderingTest, SearchOrderEqualsScanOrderOnTheCorpus) {
   for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus)) {
     std::string ext = entry.path().extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    pathcore::CPathObj doc;
+    kw::pathcore::CPathObj doc;
     if (ext == ".dxf") doc.DxfInput(entry.path().string(), "0");
     else if (ext == ".plt" || ext == ".hpgl") doc.PltInput(entry.path().string(), "1");
     else if (ext == ".dst") doc.DstInput(entry.path().string());
     else continue;
     if (doc.Count() == 0 || doc.Count() > 3000) continue;
     const auto& s = StoreOf(doc);
-    const auto scan = pathcore::DistanceOrderByScan(s, nullptr);
-    const auto search = pathcore::DistanceOrderBySearch(s, nullptr);
+    const auto scan = kw::pathcore::DistanceOrderByScan(s, nullptr);
+    const auto search = kw::pathcore::DistanceOrderBySearch(s, nullptr);
     ASSERT_EQ(scan.size(), search.size()) << entry.path();
     for (size_t i = 0; i < scan.size(); ++i) {
       ASSERT_EQ(scan[i].index, search[i].index) << entry.path() << " at " << i;

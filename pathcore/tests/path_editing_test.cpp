@@ -5,19 +5,19 @@
 #include <vector>
 
 #include "doc_test_support.h"
-#include "pathcore/document/library_state.h"
+#include "document/library_state.h"
 
 namespace {
 
-using kwtest::Add;
-using kwtest::PointsOf;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::PointsOf;
+using kw::test::StoreOf;
 using Points = std::vector<std::pair<float, float>>;
 
-class PathEditingTest : public kwtest::EditingTest {};
+class PathEditingTest : public kw::test::EditingTest {};
 
 TEST_F(PathEditingTest, DeleteRemovesSelectedRunsAndKeepsTheRestInOrder) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   for (int k = 1; k <= 5; ++k) Add(doc, {{float(k), 0}, {float(k), 1}, {float(k), float(k)}});
   Select(doc, {2, 3, 5});
   doc.DelObj();
@@ -37,7 +37,7 @@ TEST_F(PathEditingTest, DeleteRemovesSelectedRunsAndKeepsTheRestInOrder) {
 }
 
 TEST_F(PathEditingTest, ClosingAddsTheFirstPointOnlyWhereTheGapAllows) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {5, 0}, {5, 5}, {0, 5}});          // square of four points
   Add(doc, {{0, 0}, {5, 0}, {5, 5}, {0.3f, 0.3f}});    // 0.3 apart
   Add(doc, {{0, 0}, {5, 0}, {5, 5}, {0.7f, 0}});       // 0.7 apart
@@ -62,7 +62,7 @@ TEST_F(PathEditingTest, ClosingAddsTheFirstPointOnlyWhereTheGapAllows) {
 }
 
 TEST_F(PathEditingTest, EngravingFrameStoresItsPathsAndGivesThemBack) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{1, 1}, {3, 1}, {3, 4}}, 2);  // open: closed before it is stored
   Add(doc, {{9, 9}, {9, 9.5f}}, 1);
   Add(doc, {{-2, 0}, {0, -3}, {-2, 0}}, 5);
@@ -71,7 +71,7 @@ TEST_F(PathEditingTest, EngravingFrameStoresItsPathsAndGivesThemBack) {
   doc.SetDkObj();
   auto& s = StoreOf(doc);
   ASSERT_EQ(doc.Count(), 2);
-  EXPECT_EQ(s.ObjType[2], pathcore::kEngraveFrame);
+  EXPECT_EQ(s.ObjType[2], kw::pathcore::kEngraveFrame);
   EXPECT_EQ(s.ObjKey[2], 1);
   EXPECT_EQ(s.ObjSel[2], 0);
   EXPECT_EQ(PointsOf(s, 2), (Points{{-2, 4}, {3, 4}, {3, -3}, {-2, -3}, {-2, 4}}));
@@ -89,7 +89,7 @@ TEST_F(PathEditingTest, EngravingFrameStoresItsPathsAndGivesThemBack) {
 }
 
 TEST_F(PathEditingTest, DeletingAFrameFreesItsKeyForTheNextFrame) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   auto& s = StoreOf(doc);
   for (int k = 0; k < 3; ++k) Add(doc, {{float(k), 0}, {float(k), 1}, {float(k) + 1, 1}, {float(k), 0}});
   doc.SelX(1, false);
@@ -112,13 +112,13 @@ TEST_F(PathEditingTest, DeletingAFrameFreesItsKeyForTheNextFrame) {
 }
 
 TEST_F(PathEditingTest, DrillMarksOnlyCutPathsAndReverseOnlyTurnsCutPaths) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 0}, {2, 2}});
   Add(doc, {{0, 0}, {1, 0}});
   Add(doc, {{0, 0}, {1, 0}});
   auto& s = StoreOf(doc);
-  s.ObjType[2] = pathcore::kEngraveFrame;
-  s.ObjType[3] = pathcore::kBitmapFrame;
+  s.ObjType[2] = kw::pathcore::kEngraveFrame;
+  s.ObjType[3] = kw::pathcore::kBitmapFrame;
   doc.SelAll();
   doc.BackFx();
   EXPECT_EQ(PointsOf(s, 1), (Points{{2, 2}, {1, 0}, {0, 0}}));
@@ -127,7 +127,7 @@ TEST_F(PathEditingTest, DrillMarksOnlyCutPathsAndReverseOnlyTurnsCutPaths) {
   doc.SetDrillObj();
   EXPECT_EQ((std::vector<uint8_t>{s.ObjType[1], s.ObjType[2], s.ObjType[3]}), (std::vector<uint8_t>{3, 1, 2}));
   doc.SetUnDrillObj();
-  EXPECT_EQ(s.ObjType[1], pathcore::kCutPath);
+  EXPECT_EQ(s.ObjType[1], kw::pathcore::kCutPath);
 }
 
 }  // namespace

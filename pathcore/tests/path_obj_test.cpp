@@ -4,15 +4,15 @@
 #include <set>
 
 #include "doc_test_support.h"
-#include "pathcore/document/library_state.h"
-#include "pathcore/document/progress_text.h"
+#include "document/library_state.h"
+#include "document/progress_text.h"
 
 namespace {
 
-using pathcore::ProgressStep;
-using pathcore::ProgressText;
+using kw::pathcore::ProgressStep;
+using kw::pathcore::ProgressText;
 
-class PathObjTest : public kwtest::TempAppPath {
+class PathObjTest : public kw::test::TempAppPath {
  protected:
   void Touch(const std::filesystem::path& file) { std::ofstream(file) << "x"; }
 };
@@ -33,15 +33,15 @@ TEST_F(PathObjTest, ProgressTextsFollowTheLanguageRules) {
 }
 
 TEST_F(PathObjTest, LanguageIsSharedByAllDocuments) {
-  pathcore::CPathObj a, b;
+  kw::pathcore::CPathObj a, b;
   a.SetLang(1);
-  EXPECT_EQ(pathcore::LibraryLanguage(), 1);
+  EXPECT_EQ(kw::pathcore::LibraryLanguage(), 1);
   b.SetLang(0);
-  EXPECT_EQ(pathcore::LibraryLanguage(), 0);
+  EXPECT_EQ(kw::pathcore::LibraryLanguage(), 0);
 }
 
 TEST_F(PathObjTest, GuidIsThirtyTwoHexDigitsAndStable) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   std::vector<uint8_t> first(32), second(40, 0xEE), small;
   doc.GetGUID(first);
   doc.GetGUID(second);
@@ -50,35 +50,35 @@ TEST_F(PathObjTest, GuidIsThirtyTwoHexDigitsAndStable) {
   EXPECT_TRUE(std::equal(first.begin(), first.end(), second.begin()));
   EXPECT_EQ(second[32], 0xEE);  // nothing beyond the 32 bytes is written
   EXPECT_EQ(small, first);      // a caller without room gets room, not a write past its array
-  pathcore::CPathObj other;
+  kw::pathcore::CPathObj other;
   std::vector<uint8_t> third(32);
   other.GetGUID(third);
   EXPECT_NE(first, third);
 }
 
 TEST_F(PathObjTest, CurrentDocumentFollowsCreationAndDestruction) {
-  auto* first = new pathcore::CPathObj;
-  EXPECT_EQ(pathcore::CurrentDocument(), first);
+  auto* first = new kw::pathcore::CPathObj;
+  EXPECT_EQ(kw::pathcore::CurrentDocument(), first);
   {
-    pathcore::CPathObj second;
-    EXPECT_EQ(pathcore::CurrentDocument(), &second);
+    kw::pathcore::CPathObj second;
+    EXPECT_EQ(kw::pathcore::CurrentDocument(), &second);
   }
-  EXPECT_EQ(pathcore::CurrentDocument(), nullptr);
+  EXPECT_EQ(kw::pathcore::CurrentDocument(), nullptr);
   delete first;
-  EXPECT_EQ(pathcore::CurrentDocument(), nullptr);
+  EXPECT_EQ(kw::pathcore::CurrentDocument(), nullptr);
 }
 
 TEST_F(PathObjTest, InstanceFilesAreClearedAtCreationAndDestruction) {
-  const std::string me = pathcore::InstancePrefix();
+  const std::string me = kw::pathcore::InstancePrefix();
   const auto backup = Folder() / "DocBk";
   {
-    pathcore::CPathObj doc;
+    kw::pathcore::CPathObj doc;
     EXPECT_TRUE(std::filesystem::is_directory(backup));
   }
   Touch(backup / (me + "{OLD}.tmp"));
   Touch(backup / (me + "7{OTHER-PROCESS}.tmp"));  // another instance whose number starts with ours
   Touch(backup / "unrelated.txt");
-  auto* doc = new pathcore::CPathObj;
+  auto* doc = new kw::pathcore::CPathObj;
   EXPECT_FALSE(std::filesystem::exists(backup / (me + "{OLD}.tmp")));
   EXPECT_TRUE(std::filesystem::exists(backup / (me + "7{OTHER-PROCESS}.tmp")));
   Touch(Folder() / (me + "LaserObj.tmp"));
@@ -94,8 +94,8 @@ TEST_F(PathObjTest, InstanceFilesAreClearedAtCreationAndDestruction) {
 
 TEST_F(PathObjTest, AProgramFolderThatCannotHoldTheBackupFolderIsNoError) {
   Touch(Folder() / "DocBk");  // a file where the folder should be
-  pathcore::CPathObj doc;
-  kwtest::Add(doc, {{0, 0}, {1, 1}});
+  kw::pathcore::CPathObj doc;
+  kw::test::Add(doc, {{0, 0}, {1, 1}});
   EXPECT_EQ(doc.Count(), 1);
 }
 

@@ -6,16 +6,16 @@
 
 namespace {
 
-using kwtest::Add;
-using kwtest::Path1;
-using kwtest::PointsOf;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::Path1;
+using kw::test::PointsOf;
+using kw::test::StoreOf;
 using Points = std::vector<std::pair<float, float>>;
 
-class PathStoreTest : public kwtest::TempAppPath {};
+class PathStoreTest : public kw::test::TempAppPath {};
 
 TEST_F(PathStoreTest, NewDocumentIsEmpty) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   EXPECT_EQ(doc.Count(), 0);
   EXPECT_EQ(doc.SubCount(), 0);
   EXPECT_EQ(doc.Xmax(), 0);
@@ -25,7 +25,7 @@ TEST_F(PathStoreTest, NewDocumentIsEmpty) {
 }
 
 TEST_F(PathStoreTest, AddPathKeepsBoxEndsAndCounts) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {4, 1}}, 3);
   Add(doc, {{1, 1}, {2, 5}, {-3, 2}});
   Add(doc, {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}});
@@ -41,7 +41,7 @@ TEST_F(PathStoreTest, AddPathKeepsBoxEndsAndCounts) {
   EXPECT_EQ(s.ObjYc[2], 3.0f);
   EXPECT_EQ(s.ObjEx[2], -3);
   EXPECT_EQ(s.ObjEy[2], 2);
-  EXPECT_EQ(s.ObjType[3], pathcore::kCutPath);
+  EXPECT_EQ(s.ObjType[3], kw::pathcore::kCutPath);
   EXPECT_EQ(s.ObjSel[3], 0);
   // Adding does not touch the bounds; ZL does.
   EXPECT_EQ(doc.Xmin(), 0);
@@ -51,7 +51,7 @@ TEST_F(PathStoreTest, AddPathKeepsBoxEndsAndCounts) {
 }
 
 TEST_F(PathStoreTest, OnePointPathIsAnObjectAndEmptyPathIsIgnored) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{2, 3}});
   auto& s = StoreOf(doc);
   ASSERT_EQ(doc.Count(), 1);
@@ -64,7 +64,7 @@ TEST_F(PathStoreTest, OnePointPathIsAnObjectAndEmptyPathIsIgnored) {
 }
 
 TEST_F(PathStoreTest, PointCapacityGrowsInStepsOfAThousand) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   auto& s = StoreOf(doc);
   Add(doc, {{0, 0}, {1, 1}});
   EXPECT_EQ(s.PointCap, 1000);
@@ -80,7 +80,7 @@ TEST_F(PathStoreTest, PointCapacityGrowsInStepsOfAThousand) {
 }
 
 TEST_F(PathStoreTest, RemovingTheLastObjectMovesNoPoint) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 1}});
   Add(doc, {{2, 2}, {3, 3}, {4, 4}});
   auto& s = StoreOf(doc);
@@ -94,7 +94,7 @@ TEST_F(PathStoreTest, RemovingTheLastObjectMovesNoPoint) {
 }
 
 TEST_F(PathStoreTest, RemovingTheFirstObjectMovesTheRestDown) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 1}, {1, 2}});
   Add(doc, {{2, 2}, {3, 3}}, 5);
   Add(doc, {{7, 7}, {8, 8}});
@@ -109,21 +109,21 @@ TEST_F(PathStoreTest, RemovingTheFirstObjectMovesTheRestDown) {
 }
 
 TEST_F(PathStoreTest, InsertPathPlacesByBeforeOrAfterAndKeepsTheSlotsSelection) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 0}});
   Add(doc, {{2, 0}, {3, 0}});
   auto& s = StoreOf(doc);
-  s.ObjSel[2] = pathcore::kCurrent;
+  s.ObjSel[2] = kw::pathcore::kCurrent;
   const Path1 p({{9, 9}, {9, 8}, {9, 7}});
-  s.InsertPath(p.X, p.Y, pathcore::kDrillPath, 0, 4, /*Before=*/2, 0);
+  s.InsertPath(p.X, p.Y, kw::pathcore::kDrillPath, 0, 4, /*Before=*/2, 0);
   s.RefreshObj(2);
   ASSERT_EQ(doc.Count(), 3);
   EXPECT_EQ(PointsOf(s, 2), (Points{{9, 9}, {9, 8}, {9, 7}}));
   EXPECT_EQ(PointsOf(s, 3), (Points{{2, 0}, {3, 0}}));
-  EXPECT_EQ(s.ObjType[2], pathcore::kDrillPath);
+  EXPECT_EQ(s.ObjType[2], kw::pathcore::kDrillPath);
   EXPECT_EQ(s.ObjLayer[2], 4);
-  EXPECT_EQ(s.ObjSel[2], pathcore::kCurrent);  // the value the position held
-  EXPECT_EQ(s.ObjSel[3], pathcore::kCurrent);
+  EXPECT_EQ(s.ObjSel[2], kw::pathcore::kCurrent);  // the value the position held
+  EXPECT_EQ(s.ObjSel[3], kw::pathcore::kCurrent);
   EXPECT_EQ(s.ObjStart[3], 6);
   EXPECT_EQ(s.ObjXmax[3], 3);
 
@@ -139,19 +139,19 @@ TEST_F(PathStoreTest, InsertPathPlacesByBeforeOrAfterAndKeepsTheSlotsSelection) 
 }
 
 TEST_F(PathStoreTest, MovePathToTheFront) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 0}});
   Add(doc, {{2, 0}, {3, 0}});
   Add(doc, {{5, 5}, {6, 7}, {8, 5}}, 2);
   auto& s = StoreOf(doc);
-  s.ObjSel[1] = pathcore::kSelected;
+  s.ObjSel[1] = kw::pathcore::kSelected;
   s.MovePath(3, 1);
   EXPECT_EQ(PointsOf(s, 1), (Points{{5, 5}, {6, 7}, {8, 5}}));
   EXPECT_EQ(s.ObjLayer[1], 2);
   EXPECT_EQ(s.ObjXmax[1], 8);
   EXPECT_EQ(s.ObjYmax[1], 7);
-  EXPECT_EQ(s.ObjSel[1], pathcore::kSelected);
-  EXPECT_EQ(s.ObjSel[2], pathcore::kSelected);
+  EXPECT_EQ(s.ObjSel[1], kw::pathcore::kSelected);
+  EXPECT_EQ(s.ObjSel[2], kw::pathcore::kSelected);
   EXPECT_EQ(PointsOf(s, 3), (Points{{2, 0}, {3, 0}}));
   s.MovePath(0, 2);
   s.MovePath(2, 4);
@@ -159,7 +159,7 @@ TEST_F(PathStoreTest, MovePathToTheFront) {
 }
 
 TEST_F(PathStoreTest, ReverseAndTransformsWorkOnTheObjectRange) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 0}});
   Add(doc, {{2, 1}, {4, 3}, {6, 1}});
   auto& s = StoreOf(doc);
@@ -181,7 +181,7 @@ TEST_F(PathStoreTest, ReverseAndTransformsWorkOnTheObjectRange) {
 }
 
 TEST_F(PathStoreTest, HitTestsRejectByBoxThenTestSegments) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {10, 0}, {10, 10}});
   Add(doc, {{20, 20}});
   const auto& s = StoreOf(doc);
@@ -195,7 +195,7 @@ TEST_F(PathStoreTest, HitTestsRejectByBoxThenTestSegments) {
 }
 
 TEST_F(PathStoreTest, KeysAreReusedLowestFirst) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   auto& s = StoreOf(doc);
   EXPECT_EQ(s.AllocKey(), 1);
   EXPECT_EQ(s.AllocKey(), 2);
@@ -213,12 +213,12 @@ TEST_F(PathStoreTest, KeysAreReusedLowestFirst) {
 }
 
 TEST_F(PathStoreTest, BoundsKeepTheirValuesWhenThereIsNothingToMeasure) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{1, 2}, {3, 4}});
   Add(doc, {{-1, 0}, {0, 9}});
   doc.ZL();
   auto& s = StoreOf(doc);
-  s.ObjSel[2] = pathcore::kCurrent;
+  s.ObjSel[2] = kw::pathcore::kCurrent;
   doc.ZLSelLmt();
   EXPECT_EQ(doc.SelCount(), 1);
   EXPECT_EQ(doc.SelXMin(), -1);
@@ -243,7 +243,7 @@ TEST_F(PathStoreTest, RandomOperationsMatchASimpleModel) {
     int32_t sel;
   };
   std::mt19937 rng(1234);
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   auto& s = StoreOf(doc);
   std::vector<ModelPath> model;
   auto random_path = [&] {

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "pathcore/import/point_geometry.h"
+#include "geometry/point_geometry.h"
 
 namespace {
 
-using pathcore::PointAngle;
+using kw::pathcore::PointAngle;
 
 TEST(PointGeometry, AngleCoversEveryQuadrantAxisAndTheZeroVector) {
   const double cx = 2;
@@ -25,26 +25,26 @@ TEST(PointGeometry, AngleCoversEveryQuadrantAxisAndTheZeroVector) {
 TEST(PointGeometry, RotationsKeepTheDistanceAndWrapTheAngle) {
   float x = 1;
   float y = 0;
-  pathcore::RotatePoint(x, y, 0, 0, 90);
+  kw::pathcore::RotatePoint(x, y, 0, 0, 90);
   EXPECT_NEAR(x, 0, 1e-6);
   EXPECT_NEAR(y, 1, 1e-6);
 
   double dx = 3;
   double dy = 4;
-  pathcore::RotatePointD(dx, dy, 0, 0, -720 + 90);
+  kw::pathcore::RotatePointD(dx, dy, 0, 0, -720 + 90);
   EXPECT_NEAR(dx, -4, 1e-9);
   EXPECT_NEAR(dy, 3, 1e-9);
-  pathcore::RotatePointD(dx, dy, 0, 0, 1e300);  // must neither hang nor lose the radius
-  EXPECT_NEAR(pathcore::PointDistance(0, 0, dx, dy), 5, 1e-9);
+  kw::pathcore::RotatePointD(dx, dy, 0, 0, 1e300);  // must neither hang nor lose the radius
+  EXPECT_NEAR(kw::pathcore::PointDistance(0, 0, dx, dy), 5, 1e-9);
 }
 
 TEST(PointGeometry, PlaceOnCircleUsesTheAbsoluteAngleAtTheOwnRadius) {
   float x = 12;
   float y = 5;
-  pathcore::PlaceOnCircle(x, y, 2, 5, -90);
+  kw::pathcore::PlaceOnCircle(x, y, 2, 5, -90);
   EXPECT_NEAR(x, 2, 1e-5);
   EXPECT_NEAR(y, -5, 1e-5);
-  pathcore::PlaceOnCircle(x, y, 2, 5, 450);
+  kw::pathcore::PlaceOnCircle(x, y, 2, 5, 450);
   EXPECT_NEAR(x, 2, 1e-5);
   EXPECT_NEAR(y, 15, 1e-5);
 }

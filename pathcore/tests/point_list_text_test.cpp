@@ -7,12 +7,12 @@
 
 namespace {
 
-using kwtest::Add;
-using kwtest::PointsOf;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::PointsOf;
+using kw::test::StoreOf;
 using Points = std::vector<std::pair<float, float>>;
 
-class PointListTextTest : public kwtest::TempAppPath {
+class PointListTextTest : public kw::test::TempAppPath {
  protected:
   std::string Read(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -26,7 +26,7 @@ class PointListTextTest : public kwtest::TempAppPath {
 };
 
 TEST_F(PointListTextTest, SaveWritesEveryPointInTheDefaultSingleForm) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0.1f, -2.5f}, {100000000.0f, 0}});
   Add(doc, {{-0.000025f, 3}}, 4);
   const auto file = Folder() / "points.txt";
@@ -35,12 +35,12 @@ TEST_F(PointListTextTest, SaveWritesEveryPointInTheDefaultSingleForm) {
 }
 
 TEST_F(PointListTextTest, SavedPointsComeBackAsOneJoinedPath) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{1, 2}, {3, 4}});
   Add(doc, {{5.5f, 6}, {7, -8.25f}, {9, 10}});
   const auto file = Folder() / "points.txt";
   ASSERT_EQ(doc.SaveToDat(file.string()), 0);
-  pathcore::CPathObj other;
+  kw::pathcore::CPathObj other;
   ASSERT_EQ(other.OpenToDat(file.string()), 0);
   ASSERT_EQ(other.Count(), 1);
   EXPECT_EQ(PointsOf(StoreOf(other), 1), (Points{{1, 2}, {3, 4}, {5.5f, 6}, {7, -8.25f}, {9, 10}}));
@@ -51,13 +51,13 @@ TEST_F(PointListTextTest, SavedPointsComeBackAsOneJoinedPath) {
 TEST_F(PointListTextTest, OpenAcceptsLineOrCommaSeparatedPairs) {
   const auto file = Folder() / "mixed.txt";
   Write(file, "1,2,3\n4\r\n  5 , 6\n\n");
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   ASSERT_EQ(doc.OpenToDat(file.string()), 0);
   EXPECT_EQ(PointsOf(StoreOf(doc), 1), (Points{{1, 2}, {3, 4}, {5, 6}}));
 }
 
 TEST_F(PointListTextTest, FilesWithoutCompletePairsAddNothing) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 1}});
   for (const char* text : {"", "\r\n", "1,2,3", "1,2\nend,4"}) {
     const auto file = Folder() / "bad.txt";
@@ -69,7 +69,7 @@ TEST_F(PointListTextTest, FilesWithoutCompletePairsAddNothing) {
 }
 
 TEST_F(PointListTextTest, FailedSaveLeavesTheOldFile) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 1}});
   const auto file = Folder() / "keep.txt";
   Write(file, "old");

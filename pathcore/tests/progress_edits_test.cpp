@@ -7,26 +7,26 @@
 #include <vector>
 
 #include "doc_test_support.h"
-#include "pathcore/document/library_state.h"
+#include "document/library_state.h"
 
 namespace {
 
-using kwtest::Add;
-using kwtest::PointsOf;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::PointsOf;
+using kw::test::StoreOf;
 using Points = std::vector<std::pair<float, float>>;
 
-struct Recorder : pathcore::CPathObjEvents {
+struct Recorder : kw::pathcore::CPathObjEvents {
   std::vector<std::tuple<int32_t, int32_t, std::string>> jd;
   int finished = 0;
   void Jd(int32_t All, int32_t Dq, const std::string& MS) override { jd.emplace_back(All, Dq, MS); }
   void Finish() override { ++finished; }
 };
 
-class ProgressEditsTest : public kwtest::EditingTest {};
+class ProgressEditsTest : public kw::test::EditingTest {};
 
 TEST_F(ProgressEditsTest, ExplodeReplacesAPathByItsSegmentsInPlace) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Recorder events;
   doc.SetEvents(&events);
   Add(doc, {{0, 0}, {1, 0}}, 4);
@@ -54,7 +54,7 @@ TEST_F(ProgressEditsTest, ExplodeReplacesAPathByItsSegmentsInPlace) {
 }
 
 TEST_F(ProgressEditsTest, ExplodeGrowsTheCapacityInThousands) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   std::vector<float> X(1000), Y(1000);  // 999 points
   for (size_t i = 1; i < X.size(); ++i) X[i] = float(i);
   StoreOf(doc).AddPath(X, Y, 0);
@@ -67,7 +67,7 @@ TEST_F(ProgressEditsTest, ExplodeGrowsTheCapacityInThousands) {
 }
 
 TEST_F(ProgressEditsTest, JoinFollowsAChainAndReversesPartnersThatEndAtTheJoint) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Recorder events;
   doc.SetEvents(&events);
   Add(doc, {{0, 0}, {10, 0}}, 1);
@@ -89,7 +89,7 @@ TEST_F(ProgressEditsTest, JoinFollowsAChainAndReversesPartnersThatEndAtTheJoint)
 }
 
 TEST_F(ProgressEditsTest, JoinNeedsTwoObjectsAndGapsStrictlyBelowTheTolerance) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Recorder events;
   doc.SetEvents(&events);
   Add(doc, {{0, 0}, {10, 0}});
@@ -105,7 +105,7 @@ TEST_F(ProgressEditsTest, JoinNeedsTwoObjectsAndGapsStrictlyBelowTheTolerance) {
 }
 
 TEST_F(ProgressEditsTest, SmoothReplacesPathsInPlaceAndKeepsUnsmoothablePaths) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Recorder events;
   doc.SetEvents(&events);
   Add(doc, {{0, 0}, {1, 0}});
@@ -135,7 +135,7 @@ TEST_F(ProgressEditsTest, SmoothReplacesPathsInPlaceAndKeepsUnsmoothablePaths) {
 }
 
 TEST_F(ProgressEditsTest, EditsAreSafeOnAnEmptyDocument) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Recorder events;
   doc.SetEvents(&events);
   doc.DelObj();

@@ -6,18 +6,18 @@
 #include <random>
 
 #include "doc_test_support.h"
-#include "pathcore/import/smooth_polyline.h"
+#include "geometry/smooth_polyline.h"
 #include "store_compare.h"
 
 namespace {
 
-using kwtest::ExpectSameDocument;
-using kwtest::StoreOf;
-using pathcore::PathStore;
+using kw::test::ExpectSameDocument;
+using kw::test::StoreOf;
+using kw::pathcore::PathStore;
 
-class RebuildEquivalenceTest : public kwtest::TempAppPath {};
+class RebuildEquivalenceTest : public kw::test::TempAppPath {};
 
-bool SelectedCut(const PathStore& s, int32_t k) { return s.ObjSel[k] > 0 && s.ObjType[k] == pathcore::kCutPath; }
+bool SelectedCut(const PathStore& s, int32_t k) { return s.ObjSel[k] > 0 && s.ObjType[k] == kw::pathcore::kCutPath; }
 
 struct Extracted {
   std::vector<float> X, Y;
@@ -75,7 +75,7 @@ void SmoothOneByOne(PathStore& s) {
     const Extracted e = TakeOut(s, k);
     std::vector<float> X, Y;
     int32_t count = 0;
-    pathcore::SmoothPolyline(e.X, e.Y, static_cast<int32_t>(e.X.size()), 3, X, Y, count);
+    kw::pathcore::SmoothPolyline(e.X, e.Y, static_cast<int32_t>(e.X.size()), 3, X, Y, count);
     if (count < 1) {
       PutBack(s, e.X, e.Y, e, k, e.sel);
     } else {
@@ -87,7 +87,7 @@ void SmoothOneByOne(PathStore& s) {
 
 // Paths of 1 to 60 points, some closed, some degenerate, partly selected and
 // partly of other kinds; enough points that the capacity steps are crossed.
-void FillRandom(pathcore::CPathObj& doc, std::mt19937& random) {
+void FillRandom(kw::pathcore::CPathObj& doc, std::mt19937& random) {
   std::uniform_int_distribution<int> length(1, 60), pick(0, 9);
   std::uniform_real_distribution<float> coordinate(-50, 50);
   for (int n = 0; n < 60; ++n) {
@@ -100,7 +100,7 @@ void FillRandom(pathcore::CPathObj& doc, std::mt19937& random) {
     if (pick(random) < 3) X.back() = X[1], Y.back() = Y[1];
     StoreOf(doc).AddPath(X, Y, static_cast<int16_t>(pick(random)));
     StoreOf(doc).ObjSel[doc.Count()] = pick(random) < 6 ? 1 + (pick(random) == 0) : 0;
-    if (pick(random) == 0) StoreOf(doc).ObjType[doc.Count()] = pathcore::kDrillPath;
+    if (pick(random) == 0) StoreOf(doc).ObjType[doc.Count()] = kw::pathcore::kDrillPath;
   }
 }
 
@@ -108,7 +108,7 @@ template <typename Rebuilt, typename OneByOne>
 void ExpectSameAsOneByOne(Rebuilt rebuilt, OneByOne oneByOne) {
   std::mt19937 random(11);
   for (int trial = 0; trial < 40; ++trial) {
-    pathcore::CPathObj a, b;
+    kw::pathcore::CPathObj a, b;
     std::mt19937 copy = random;
     FillRandom(a, random);
     FillRandom(b, copy);
@@ -120,15 +120,15 @@ void ExpectSameAsOneByOne(Rebuilt rebuilt, OneByOne oneByOne) {
 }
 
 TEST_F(RebuildEquivalenceTest, ExplodeMatchesReplacingPathsOneByOne) {
-  ExpectSameAsOneByOne([](pathcore::CPathObj& doc) { doc.DaSan(); }, ExplodeOneByOne);
+  ExpectSameAsOneByOne([](kw::pathcore::CPathObj& doc) { doc.DaSan(); }, ExplodeOneByOne);
 }
 
 TEST_F(RebuildEquivalenceTest, CloseMatchesReinsertingPathsOneByOne) {
-  ExpectSameAsOneByOne([](pathcore::CPathObj& doc) { doc.SetFb(); }, CloseOneByOne);
+  ExpectSameAsOneByOne([](kw::pathcore::CPathObj& doc) { doc.SetFb(); }, CloseOneByOne);
 }
 
 TEST_F(RebuildEquivalenceTest, SmoothMatchesReinsertingPathsOneByOne) {
-  ExpectSameAsOneByOne([](pathcore::CPathObj& doc) { doc.SmoothObj(); }, SmoothOneByOne);
+  ExpectSameAsOneByOne([](kw::pathcore::CPathObj& doc) { doc.SmoothObj(); }, SmoothOneByOne);
 }
 
 }  // namespace

@@ -6,27 +6,27 @@
 
 namespace {
 
-using kwtest::Add;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::StoreOf;
 using Sel = std::vector<int32_t>;
 
-class SelectionTest : public kwtest::TempAppPath {
+class SelectionTest : public kw::test::TempAppPath {
  protected:
   // Objects 1..n as horizontal segments (0,k)-(10,k).
-  void Segments(pathcore::CPathObj& doc, int n) {
+  void Segments(kw::pathcore::CPathObj& doc, int n) {
     for (int k = 1; k <= n; ++k) Add(doc, {{0, float(k)}, {10, float(k)}});
   }
-  void SetSel(pathcore::CPathObj& doc, const Sel& values) {
+  void SetSel(kw::pathcore::CPathObj& doc, const Sel& values) {
     for (size_t k = 0; k < values.size(); ++k) StoreOf(doc).ObjSel[k + 1] = values[k];
   }
-  Sel SelOf(pathcore::CPathObj& doc) {
+  Sel SelOf(kw::pathcore::CPathObj& doc) {
     const auto& s = StoreOf(doc);
     return Sel(s.ObjSel.begin() + 1, s.ObjSel.end());
   }
 };
 
 TEST_F(SelectionTest, AllInvertAndCancelPickTheirCurrentObject) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   doc.SelAll();  // an empty document is safe
   Segments(doc, 3);
   doc.SelAll();
@@ -41,7 +41,7 @@ TEST_F(SelectionTest, AllInvertAndCancelPickTheirCurrentObject) {
 }
 
 TEST_F(SelectionTest, OpenPathsMakeTheLowestCurrentAndTwoPointPathsTheHighest) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {5, 0}, {5, 5}, {0.005f, 0.005f}});  // closed within 0.01 mm
   Add(doc, {{0, 0}, {5, 0}, {5, 5}});
   Add(doc, {{0, 0}, {0.01f, 3}, {0.02f, 0}});  // ends 0.02 apart on X only
@@ -53,19 +53,19 @@ TEST_F(SelectionTest, OpenPathsMakeTheLowestCurrentAndTwoPointPathsTheHighest) {
 }
 
 TEST_F(SelectionTest, LayerSelectionClipsLayersAboveTheCountAndMatchesKind) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 0}, {1, 1}}, 2);
   Add(doc, {{0, 0}, {1, 1}}, 9);  // min(9, 5) = 5
   Add(doc, {{0, 0}, {1, 1}}, 5);
   Add(doc, {{0, 0}, {1, 1}}, 5);
-  StoreOf(doc).ObjType[4] = pathcore::kDrillPath;
+  StoreOf(doc).ObjType[4] = kw::pathcore::kDrillPath;
   SetSel(doc, {1, 0, 0, 2});
-  doc.SelLayer(pathcore::kCutPath, 5, 5);
+  doc.SelLayer(kw::pathcore::kCutPath, 5, 5);
   EXPECT_EQ(SelOf(doc), (Sel{0, 1, 2, 0}));
 }
 
 TEST_F(SelectionTest, SelXAddsOrReplacesAndRefusesBadIndices) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Segments(doc, 3);
   EXPECT_FALSE(doc.SelX(1, false));
   EXPECT_FALSE(doc.SelX(3, true));
@@ -78,7 +78,7 @@ TEST_F(SelectionTest, SelXAddsOrReplacesAndRefusesBadIndices) {
 }
 
 TEST_F(SelectionTest, PreviousAndNextStepFromTheHighestSelectedAndStopAtTheEnds) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Segments(doc, 4);
   doc.SelP();  // nothing selected: nothing happens
   EXPECT_EQ(SelOf(doc), (Sel{0, 0, 0, 0}));
@@ -94,7 +94,7 @@ TEST_F(SelectionTest, PreviousAndNextStepFromTheHighestSelectedAndStopAtTheEnds)
 }
 
 TEST_F(SelectionTest, PointSelectionHitsTheFirstObjectAndTogglesWithC) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Segments(doc, 3);
   Add(doc, {{20, 20}});  // a single point has no segment
   EXPECT_TRUE(doc.PointSel(5, 2.05, 0.1));
@@ -110,7 +110,7 @@ TEST_F(SelectionTest, PointSelectionHitsTheFirstObjectAndTogglesWithC) {
 }
 
 TEST_F(SelectionTest, RectangleSelectionTogglesAndMakesTheHighestNewCurrent) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Segments(doc, 4);
   EXPECT_TRUE(doc.FaceSel(5, 0, 5, 10, 0));  // zero width hits nothing
   EXPECT_EQ(SelOf(doc), (Sel{0, 0, 0, 0}));
@@ -125,14 +125,14 @@ TEST_F(SelectionTest, RectangleSelectionTogglesAndMakesTheHighestNewCurrent) {
 }
 
 TEST_F(SelectionTest, LayerAndKindQueriesOfTheSelection) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   int16_t kind = -9;
   EXPECT_EQ(doc.GetSelObjLayer(5, 5, kind), -2);
   EXPECT_EQ(doc.GetSelObjTy(), -1);
   Add(doc, {{0, 0}, {1, 1}}, 3);
   Add(doc, {{0, 0}, {1, 1}}, 3);
   auto& s = StoreOf(doc);
-  s.ObjType[2] = pathcore::kEngraveFrame;
+  s.ObjType[2] = kw::pathcore::kEngraveFrame;
   doc.SelAll();
   doc.ZLSelLmt();
   EXPECT_EQ(doc.GetSelObjLayer(5, 5, kind), -3);
@@ -140,12 +140,12 @@ TEST_F(SelectionTest, LayerAndKindQueriesOfTheSelection) {
   EXPECT_EQ(doc.GetSelObjLayer(5, 5, kind), -1);
   EXPECT_EQ(doc.GetSelObjLayer(2, 3, kind), -3);  // both layers above their counts compare as 0
   s.ObjLayer[1] = 9, s.ObjLayer[2] = 7;
-  s.ObjType[2] = pathcore::kCutPath;
+  s.ObjType[2] = kw::pathcore::kCutPath;
   EXPECT_EQ(doc.GetSelObjLayer(5, 5, kind), 0);
-  EXPECT_EQ(kind, pathcore::kCutPath);
-  s.ObjType[2] = pathcore::kDrillPath;
+  EXPECT_EQ(kind, kw::pathcore::kCutPath);
+  s.ObjType[2] = kw::pathcore::kDrillPath;
   EXPECT_EQ(doc.GetSelObjTy(), 3);
-  s.ObjType[1] = pathcore::kEngraveFrame, s.ObjType[2] = pathcore::kEngraveFrame;
+  s.ObjType[1] = kw::pathcore::kEngraveFrame, s.ObjType[2] = kw::pathcore::kEngraveFrame;
   EXPECT_EQ(doc.GetSelObjTy(), 1);
   doc.CancelSel();
   EXPECT_EQ(doc.GetSelObjLayer(5, 5, kind), -2);

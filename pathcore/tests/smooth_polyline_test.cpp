@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "pathcore/import/smooth_polyline.h"
+#include "geometry/smooth_polyline.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ Smoothed Smooth(std::vector<float> x, std::vector<float> y) {
   x.insert(x.begin(), 0);
   y.insert(y.begin(), 0);
   Smoothed s;
-  pathcore::SmoothPolyline(x, y, static_cast<int32_t>(x.size()), 3, s.x, s.y, s.count);
+  kw::pathcore::SmoothPolyline(x, y, static_cast<int32_t>(x.size()), 3, s.x, s.y, s.count);
   return s;
 }
 

@@ -4,7 +4,7 @@
 #include <numeric>
 #include <random>
 
-#include "pathcore/import/sort_by_key.h"
+#include "geometry/sort_by_key.h"
 
 namespace {
 
@@ -21,12 +21,12 @@ TEST(SortByKey, SortsTheRangeAndCarriesTheCompanionAlong) {
   const std::vector<int32_t> original = key;
   std::vector<int32_t> companion = Iota(key.size());
 
-  pathcore::SortByKey(key, companion, 10, 489);
+  kw::pathcore::SortByKey(key, companion, 10, 489);
   EXPECT_TRUE(std::is_sorted(key.begin() + 10, key.begin() + 490));
   for (size_t i = 0; i < key.size(); ++i) EXPECT_EQ(key[i], original[companion[i]]);
   for (size_t i : {0, 9, 490, 499}) EXPECT_EQ(companion[i], static_cast<int32_t>(i));
 
-  pathcore::SortByKey(key, companion, -4, 100000);  // clipped to the vectors
+  kw::pathcore::SortByKey(key, companion, -4, 100000);  // clipped to the vectors
   EXPECT_TRUE(std::is_sorted(key.begin(), key.end()));
 }
 
@@ -34,11 +34,11 @@ TEST(SortByKey, MillionSortedOrEqualKeysNeitherOverflowTheStackNorCrawl) {
   constexpr size_t kSize = 1'000'000;
   std::vector<int32_t> sorted = Iota(kSize);
   std::vector<int32_t> companion = Iota(kSize);
-  pathcore::SortByKey(sorted, companion, 0, kSize - 1);
+  kw::pathcore::SortByKey(sorted, companion, 0, kSize - 1);
   EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
 
   std::vector<int32_t> equal(kSize, 4);
-  pathcore::SortByKey(equal, companion, 0, kSize - 1);
+  kw::pathcore::SortByKey(equal, companion, 0, kSize - 1);
   EXPECT_EQ(std::count(equal.begin(), equal.end(), 4), static_cast<std::ptrdiff_t>(kSize));
 }
 

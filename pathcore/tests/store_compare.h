@@ -7,11 +7,11 @@
 
 #include <algorithm>
 
-#include "pathcore/document/path_store.h"
+#include "document/path_store.h"
 
-namespace kwtest {
+namespace kw::test {
 
-inline void ExpectSameDocument(const pathcore::PathStore& a, const pathcore::PathStore& b) {
+inline void ExpectSameDocument(const kw::pathcore::PathStore& a, const kw::pathcore::PathStore& b) {
   ASSERT_EQ(a.ObjN, b.ObjN);
   ASSERT_EQ(a.PointN, b.PointN);
   ASSERT_EQ(a.PointCap, b.PointCap);
@@ -28,4 +28,4 @@ inline void ExpectSameDocument(const pathcore::PathStore& a, const pathcore::Pat
   EXPECT_EQ(differing, 0);
 }
 
-}  // namespace kwtest
+}  // namespace kw::test

@@ -7,11 +7,11 @@
 
 namespace {
 
-using kwtest::Add;
-using kwtest::ImageOf;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::ImageOf;
+using kw::test::StoreOf;
 
-class UndoSnapshotsTest : public kwtest::TempAppPath {
+class UndoSnapshotsTest : public kw::test::TempAppPath {
  protected:
   std::set<std::string> SnapshotFiles() {
     std::set<std::string> names;
@@ -20,25 +20,25 @@ class UndoSnapshotsTest : public kwtest::TempAppPath {
     }
     return names;
   }
-  std::set<std::string> Listed(pathcore::CPathObj& doc) {
+  std::set<std::string> Listed(kw::pathcore::CPathObj& doc) {
     const auto& list = StoreOf(doc).DocBakFiles;
     return std::set<std::string>(list.begin() + 1, list.end());
   }
 };
 
 TEST_F(UndoSnapshotsTest, SnapshotsAreNamedAfterTheInstanceAndAGuid) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   doc.DocBak();
   const auto files = SnapshotFiles();
   ASSERT_EQ(files.size(), 1u);
   const auto name = std::filesystem::path(*files.begin()).filename().string();
-  const auto prefix = pathcore::InstancePrefix();
+  const auto prefix = kw::pathcore::InstancePrefix();
   EXPECT_EQ(name.substr(0, prefix.size() + 1), prefix + "{");
   EXPECT_EQ(name.size(), prefix.size() + 38 + 4);  // braced GUID and ".tmp"
 }
 
 TEST_F(UndoSnapshotsTest, OnlyTheTwentyNewestSnapshotsAreKept) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   for (int i = 0; i < 25; ++i) {
     Add(doc, {{float(i), 0}, {float(i), 1}});
     EXPECT_EQ(doc.DocBak(), 0);
@@ -53,7 +53,7 @@ TEST_F(UndoSnapshotsTest, OnlyTheTwentyNewestSnapshotsAreKept) {
 }
 
 TEST_F(UndoSnapshotsTest, UndoAndRedoWalkTheSnapshotsAndANewSnapshotDropsRedo) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   doc.DocBak();
   EXPECT_EQ(doc.DocUndo(), 0);  // DocBaki 1: nothing happens
   EXPECT_EQ(doc.DocBaki(), 1);
@@ -78,8 +78,8 @@ TEST_F(UndoSnapshotsTest, UndoAndRedoWalkTheSnapshotsAndANewSnapshotDropsRedo) {
 }
 
 TEST_F(UndoSnapshotsTest, UndoRestoresEveryStoredPart) {
-  pathcore::CPathObj doc;
-  kwtest::FillDocument(doc);
+  kw::pathcore::CPathObj doc;
+  kw::test::FillDocument(doc);
   doc.DocBak();
   const auto before = ImageOf(doc);
   doc.SelAll();
@@ -92,7 +92,7 @@ TEST_F(UndoSnapshotsTest, UndoRestoresEveryStoredPart) {
 }
 
 TEST_F(UndoSnapshotsTest, MissingSnapshotLeavesTheDocumentAndCountersOutOfRangeAreSafe) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   doc.DocBak();
   Add(doc, {{0, 0}, {1, 1}});
   doc.DocBak();
@@ -110,7 +110,7 @@ TEST_F(UndoSnapshotsTest, MissingSnapshotLeavesTheDocumentAndCountersOutOfRangeA
 
 TEST_F(UndoSnapshotsTest, DestructionRemovesTheSnapshots) {
   {
-    pathcore::CPathObj doc;
+    kw::pathcore::CPathObj doc;
     doc.DocBak();
     doc.DocBak();
     EXPECT_EQ(SnapshotFiles().size(), 2u);

@@ -3,20 +3,20 @@
 #include <string>
 
 #include "doc_test_support.h"
-#include "pathcore/document/outline_store.h"
+#include "document/outline_store.h"
 
 namespace {
 
-using kwtest::Add;
-using kwtest::StoreOf;
+using kw::test::Add;
+using kw::test::StoreOf;
 
 // A host that answers every question and records every event as text.
-struct Host : pathcore::CPathObjEvents {
+struct Host : kw::pathcore::CPathObjEvents {
   std::vector<std::string> events;
   bool cutEnabled = true;
   bool cancelFirst = false;
-  pathcore::ScanLine lastLine;
-  std::vector<pathcore::ScanLine> lastScan;
+  kw::pathcore::ScanLine lastLine;
+  std::vector<kw::pathcore::ScanLine> lastScan;
   int16_t dpi = 254;
   bool dir = false, bmpMode = false;
   int32_t accL = 0, backGap = 0;
@@ -33,7 +33,7 @@ struct Host : pathcore::CPathObjEvents {
                     int32_t& BackGap) override {
     Enabled = true, Dpi = dpi, BmpMode = bmpMode, Dir = dir, AccL = accL, BackGap = backGap;
   }
-  void OutScanLine(std::vector<pathcore::ScanLine>& ScanObj, int16_t LayerN) override {
+  void OutScanLine(std::vector<kw::pathcore::ScanLine>& ScanObj, int16_t LayerN) override {
     events.push_back("SCAN " + std::to_string(LayerN) + " " + std::to_string(ScanObj.size() - 1));
     lastScan = ScanObj;
   }
@@ -45,19 +45,19 @@ struct Host : pathcore::CPathObjEvents {
   }
 };
 
-class WorkDataTest : public kwtest::TempAppPath {
+class WorkDataTest : public kw::test::TempAppPath {
  protected:
   std::vector<int16_t> sort_ = std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
   std::vector<int16_t> types_ = std::vector<int16_t>(15, 0);
   float ox_ = 0, oy_ = 0, r_ = 0;
-  void ByLayer(pathcore::CPathObj& doc, double k = 1, bool sel = false) {
+  void ByLayer(kw::pathcore::CPathObj& doc, double k = 1, bool sel = false) {
     if (sel) doc.GetWorkDat_Layer_Sel(k, k, 14, sort_, types_, ox_, oy_, r_, 4);
     else doc.GetWorkDat_Layer(k, k, 14, sort_, types_, ox_, oy_, r_, 4);
   }
 };
 
 TEST_F(WorkDataTest, CutPathsRoundHalvesToEvenAndCountTheVersion) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   doc.SetEvents(&host);
   Add(doc, {{0.125f, 0.375f}, {0.375f, 0.125f}}, 3);
@@ -69,7 +69,7 @@ TEST_F(WorkDataTest, CutPathsRoundHalvesToEvenAndCountTheVersion) {
 }
 
 TEST_F(WorkDataTest, AHostThatAnswersNothingGetsNothing) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   host.cutEnabled = false;
   doc.SetEvents(&host);
@@ -79,7 +79,7 @@ TEST_F(WorkDataTest, AHostThatAnswersNothingGetsNothing) {
 }
 
 TEST_F(WorkDataTest, CancelOnTheFirstPathEndsTheRequest) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   host.cancelFirst = true;
   doc.SetEvents(&host);
@@ -93,7 +93,7 @@ TEST_F(WorkDataTest, CancelOnTheFirstPathEndsTheRequest) {
 }
 
 TEST_F(WorkDataTest, LayersBeyondTheTableMoveToLayerZero) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   doc.SetEvents(&host);
   Add(doc, {{0, 0}, {1, 1}}, 20);
@@ -103,7 +103,7 @@ TEST_F(WorkDataTest, LayersBeyondTheTableMoveToLayerZero) {
 }
 
 TEST_F(WorkDataTest, ToolLayersGetOneLeadStrokeAndTheirPositionAsLayer) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   doc.SetEvents(&host);
   Add(doc, {{0, 0}, {10, 0}}, 0);
@@ -119,18 +119,18 @@ TEST_F(WorkDataTest, ToolLayersGetOneLeadStrokeAndTheirPositionAsLayer) {
 }
 
 TEST_F(WorkDataTest, SelectionRequestOutputsOnlySelectedCutLayerObjects) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   doc.SetEvents(&host);
   Add(doc, {{0, 0}, {10, 0}});
   Add(doc, {{0, 5}, {10, 5}});
-  StoreOf(doc).ObjSel[2] = pathcore::kCurrent;
+  StoreOf(doc).ObjSel[2] = kw::pathcore::kCurrent;
   ByLayer(doc, 1, true);
   EXPECT_EQ(host.events, (std::vector<std::string>{"PATH 0 0,5 10,5"}));
 }
 
 TEST_F(WorkDataTest, ScanLayerEngravesARectangleBackAndForth) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   host.dir = true;
   host.backGap = 3;
@@ -161,15 +161,15 @@ TEST_F(WorkDataTest, ScanLayerEngravesARectangleBackAndForth) {
 }
 
 TEST_F(WorkDataTest, AFrameOfShortOutlinesOutputsNothing) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   doc.SetEvents(&host);
   auto& s = StoreOf(doc);
   const int32_t key = s.AllocKey();
-  const kwtest::Path1 outline({{0, 0}, {10, 0}, {10, 5}});  // three points: nothing to scan
-  pathcore::StoreOutline(s, key, outline.X, outline.Y);
+  const kw::test::Path1 outline({{0, 0}, {10, 0}, {10, 5}});  // three points: nothing to scan
+  kw::pathcore::StoreOutline(s, key, outline.X, outline.Y);
   Add(doc, {{0, 5}, {10, 5}, {10, 0}, {0, 0}, {0, 5}});
-  s.ObjType[1] = pathcore::kEngraveFrame;
+  s.ObjType[1] = kw::pathcore::kEngraveFrame;
   s.ObjKey[1] = key;
   doc.ZL();
   doc.GetWorkDat(100, 100);
@@ -177,7 +177,7 @@ TEST_F(WorkDataTest, AFrameOfShortOutlinesOutputsNothing) {
 }
 
 TEST_F(WorkDataTest, DrillPointsFollowThePathWithCarry) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   host.pointStep = 4;
   doc.SetEvents(&host);
@@ -194,7 +194,7 @@ TEST_F(WorkDataTest, DrillPointsFollowThePathWithCarry) {
 }
 
 TEST_F(WorkDataTest, BitmapFramesScanTheirPixelsFromTheTopRow) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Host host;
   host.dpi = 254;  // 10 pixels per mm
   doc.SetEvents(&host);
@@ -207,7 +207,7 @@ TEST_F(WorkDataTest, BitmapFramesScanTheirPixelsFromTheTopRow) {
   s.BmpKey[1] = s.AllocKey();
   s.BmpPic[1] = {4, 2, {0xFFFFFF, 0, 0xFFFFFF, 0xFFFFFF, 0, 0, 0, 0}};
   Add(doc, {{0, 0}, {0.4f, 0}, {0.4f, -0.2f}, {0, -0.2f}, {0, 0}});
-  s.ObjType[1] = pathcore::kBitmapFrame;
+  s.ObjType[1] = kw::pathcore::kBitmapFrame;
   s.ObjKey[1] = s.BmpKey[1];
   doc.ZL();
   doc.GetWorkDat(10, 10);
@@ -223,12 +223,12 @@ TEST_F(WorkDataTest, BitmapFramesScanTheirPixelsFromTheTopRow) {
 namespace {
 
 TEST_F(WorkDataTest, LengthsCountCutPathsAndTheMovesBetweenAllObjects) {
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   Add(doc, {{0, 10}, {3, 14}});                   // 5 mm
   Add(doc, {{3, 14}, {3, 4}});                    // 10 mm, selected
   Add(doc, {{0, 0}, {100, 0}});                   // a drill path: no cut length
-  StoreOf(doc).ObjSel[2] = pathcore::kSelected;
-  StoreOf(doc).ObjType[3] = pathcore::kDrillPath;
+  StoreOf(doc).ObjSel[2] = kw::pathcore::kSelected;
+  StoreOf(doc).ObjType[3] = kw::pathcore::kDrillPath;
   doc.ZL();
   EXPECT_FLOAT_EQ(doc.ObjLong(), 15);
   EXPECT_FLOAT_EQ(doc.SelObjLong(), 10);

@@ -1,4 +1,4 @@
-#include "tools/axissim/axis_move.h"
+#include "axissim/axis_move.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,14 @@
-#include "tools/axissim/command_handler.h"
+#include "axissim/command_handler.h"
 
 #include <stdexcept>
 
-#include "axisnet/big_endian.h"
+#include "axisproto/big_endian.h"
+#include "axisproto/command_codes.h"
 
 namespace kw::axissim {
 namespace {
 
+namespace command = axisnet::command;
 using axisnet::PutBe16;
 using axisnet::PutBe32;
 using axisnet::ReadBe16;
@@ -62,47 +64,47 @@ std::vector<uint8_t> CommandHandler::Dispatch(const axisnet::Request& request) {
 
 std::vector<uint8_t> CommandHandler::InputsAndMarks(uint8_t command, ByteReader& r) {
   switch (command) {
-    case 0x00: return Word(version_);
-    case 0x01: state_.connected = r.U8() == 1; return {};
-    case 0x02: state_.connected = false; return {};
-    case 0x03: state_.pc_mark_b = static_cast<int16_t>(ReadBe16(r)); return {};
-    case 0x04: return Word(static_cast<uint16_t>(state_.pc_mark_b));
-    case 0x05: {
+    case command::kVersion: return Word(version_);
+    case command::kConnect: state_.connected = r.U8() == 1; return {};
+    case command::kDisconnect: state_.connected = false; return {};
+    case command::kSetMarkB: state_.pc_mark_b = static_cast<int16_t>(ReadBe16(r)); return {};
+    case command::kGetMarkB: return Word(static_cast<uint16_t>(state_.pc_mark_b));
+    case command::kSetOutput: {
       const uint16_t bit = static_cast<uint16_t>(1u << (r.U8() & 0x0F));
       state_.outputs = r.U8() != 0 ? (state_.outputs | bit) : (state_.outputs & ~bit);
       return {};
     }
-    case 0x06: return Word(state_.inputs | machine_.LimitBits());
-    case 0x07: return Word(state_.outputs);
-    case 0x08: ReadBytes(r, state_.capture_unit); return {};
-    case 0x09: return Long(machine_.Position(r.U8()));
-    case 0x0A: state_.register_a = ReadBe16(r); return {};
-    case 0x0B: ReadBytes(r, state_.limit_mode); return {};
+    case command::kGetInputs: return Word(state_.inputs | machine_.LimitBits());
+    case command::kGetOutputs: return Word(state_.outputs);
+    case command::kSetCapture: ReadBytes(r, state_.capture_unit); return {};
+    case command::kGetCapture: return Long(machine_.Position(r.U8()));
+    case command::kSetRegisterA: state_.register_a = ReadBe16(r); return {};
+    case command::kSetLimitMode: ReadBytes(r, state_.limit_mode); return {};
     default: throw UnknownCommand();
   }
 }
 
 std::vector<uint8_t> CommandHandler::Motion(uint8_t command, ByteReader& r) {
   switch (command) {
-    case 0x10: {
+    case command::kMove: {
       const uint8_t axis = r.U8();
       std::array<int32_t, 4> v{};  // distance, start speed, acceleration, speed
       ReadLongs(r, v);
       machine_.Move(axis, v[0], v[1], v[2], v[3]);
       return {};
     }
-    case 0x11:
-    case 0x12: machine_.Stop(r.U8()); return {};
-    case 0x13: machine_.SetLimitsDisabled(r.U8() != 0); return {};
-    case 0x20: {
+    case command::kDecelerateStop:
+    case command::kSuddenStop: machine_.Stop(r.U8()); return {};
+    case command::kLimitDisable: machine_.SetLimitsDisabled(r.U8() != 0); return {};
+    case command::kSetPosition: {
       const uint8_t axis = r.U8();
       machine_.SetPosition(axis, ReadBe32(r));
       return {};
     }
-    case 0x30: return Positions();
-    case 0x31: return Word(machine_.MotionBits());
-    case 0x32: return Long(static_cast<int32_t>(machine_.BatchQueued()));
-    case 0x33: {
+    case command::kGetPositions: return Positions();
+    case command::kMotionStatus: return Word(machine_.MotionBits());
+    case command::kSynData: return Long(static_cast<int32_t>(machine_.BatchQueued()));
+    case command::kJoystick: {
       ByteWriter w;
       w.U8(state_.pendant_key);
       PutBe16(w, static_cast<uint16_t>(state_.pendant_value));
@@ -114,13 +116,13 @@ std::vector<uint8_t> CommandHandler::Motion(uint8_t command, ByteReader& r) {
 
 std::vector<uint8_t> CommandHandler::Batch(const axisnet::Request& request, ByteReader& r) {
   switch (request.command) {
-    case 0x40:
-    case 0x42: return TakeBatchFrame(request);
-    case 0x41:
+    case command::kSegments:
+    case command::kRecords: return TakeBatchFrame(request);
+    case command::kSettings:
       ReadLongs(r, state_.batch_settings);
       machine_.SetBatchStartSpeed(state_.batch_settings[0]);
       return {};
-    case 0x43:
+    case command::kBufferMark:
       if (r.U8() == 0) {
         state_.batch_end_marked = false;
         last_batch_frame_ = {};
@@ -129,27 +131,27 @@ std::vector<uint8_t> CommandHandler::Batch(const axisnet::Request& request, Byte
         state_.batch_end_marked = true;
       }
       return {};
-    case 0x55: state_.batch_open = true; return {};
-    case 0x56: state_.batch_open = false; return {};
-    case 0x57: ReadLongs(r, state_.batch_begin); return {};
+    case command::kBatchStart: state_.batch_open = true; return {};
+    case command::kBatchStop: state_.batch_open = false; return {};
+    case command::kBeginPoint: ReadLongs(r, state_.batch_begin); return {};
     default: throw UnknownCommand();
   }
 }
 
 std::vector<uint8_t> CommandHandler::Configuration(uint8_t command, ByteReader& r) {
   switch (command) {
-    case 0x80: ReadLongs(r, state_.syn_axis_config); return {};
-    case 0x81: r.Skip(6); return {};
-    case 0x82: r.Skip(3); return {};
-    case 0x83: state_.record_info = r.U8(); return {};
-    case 0x84: {
+    case command::kSynAxisConfig: ReadLongs(r, state_.syn_axis_config); return {};
+    case command::kSynOutputConfig: r.Skip(6); return {};
+    case command::kStartIoConfig: r.Skip(3); return {};
+    case command::kRecordInfo: state_.record_info = r.U8(); return {};
+    case command::kGetRecordInfo: {
       ByteWriter w;
       w.U8(state_.record_info);
       for (int axis = 1; axis <= 4; ++axis) PutBe32(w, machine_.Position(axis));
       PutBe32(w, static_cast<int32_t>(machine_.BatchQueued()));
       return w.Take();
     }
-    case 0x85: ReadBytes(r, state_.new_address); return {};
+    case command::kSetAddress: ReadBytes(r, state_.new_address); return {};
     default: throw UnknownCommand();
   }
 }
@@ -161,7 +163,7 @@ std::vector<uint8_t> CommandHandler::TakeBatchFrame(const axisnet::Request& requ
     return {last_batch_taken_};
   }
   size_t taken = 0;
-  if (request.command == 0x42) {
+  if (request.command == command::kRecords) {
     const auto records = axisnet::DecodeRecords(request.data);
     taken = machine_.QueueRecords(records);
     state_.records_taken.insert(state_.records_taken.end(), records.begin(), records.begin() + taken);

@@ -1,4 +1,4 @@
-#include "tools/axissim/fault_injector.h"
+#include "axissim/fault_injector.h"
 
 namespace kw::axissim {
 

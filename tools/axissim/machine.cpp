@@ -1,4 +1,4 @@
-#include "tools/axissim/machine.h"
+#include "axissim/machine.h"
 
 #include <algorithm>
 #include <cmath>

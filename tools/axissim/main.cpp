@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "tools/axissim/simulator.h"
+#include "axissim/simulator.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/axissim/simulator.h"
+#include "axissim/simulator.h"
 
 #include <arpa/inet.h>
 #include <poll.h>

@@ -1,4 +1,4 @@
-#include "tools/axissim/tool_path.h"
+#include "axissim/tool_path.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "app/machine/axisnet_binding.h"
+#include "machine/axisnet_binding.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 
 namespace {
 
-class AxisnetBindingTest : public kwtest::ProgramFolderTest {};
+class AxisnetBindingTest : public kw::test::ProgramFolderTest {};
 
 // The stub library lies in a folder of its own under the real library's name.
 TEST_F(AxisnetBindingTest, LibraryInTheProgramFolderIsBoundByName) {
-  pathcore::SetAppPath(KW_AXISNET_STUB_DIR);
+  kw::pathcore::SetAppPath(KW_AXISNET_STUB_DIR);
   kw::AxisnetLibrary library;
   EXPECT_EQ(library.GetLinkStatus(), 7);
   EXPECT_EQ(library.OpenPort("127.0.0.1", 1234), 0);
@@ -23,7 +23,7 @@ TEST_F(AxisnetBindingTest, LibraryInTheProgramFolderIsBoundByName) {
 }
 
 TEST_F(AxisnetBindingTest, MissingEntryPointIsAClearErrorOnItsFirstCall) {
-  pathcore::SetAppPath(KW_AXISNET_STUB_DIR);
+  kw::pathcore::SetAppPath(KW_AXISNET_STUB_DIR);
   kw::AxisnetLibrary library;
   uint8_t key = 0;
   short value = 0;
@@ -48,7 +48,7 @@ TEST_F(AxisnetBindingTest, MissingLibraryIsAClearErrorOnEveryCall) {
 }
 
 TEST_F(AxisnetBindingTest, UnloadableFileInTheProgramFolderIsReported) {
-  kwtest::WriteFile(InFolder("libaxisnet.so"), "not a library");
+  kw::test::WriteFile(InFolder("libaxisnet.so"), "not a library");
   kw::AxisnetLibrary library;
   EXPECT_THROW(library.GetLinkStatus(), kw::AxisnetMissing);
 }

@@ -6,7 +6,7 @@
 
 #include <type_traits>
 
-#include "app/machine/axisnet_functions.h"
+#include "machine/axisnet_functions.h"
 
 #define KW_AXISNET_SAME_SIGNATURE(result, name, params, args)          \
   static_assert(std::is_same_v<decltype(&::name), result(*) params>, \

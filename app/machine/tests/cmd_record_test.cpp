@@ -1,4 +1,4 @@
-#include "app/machine/cmd_record.h"
+#include "machine/cmd_record.h"
 
 #include <gtest/gtest.h>
 

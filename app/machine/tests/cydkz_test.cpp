@@ -1,4 +1,4 @@
-#include "app/machine/cydkz.h"
+#include "machine/cydkz.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ using Calls = std::vector<std::string>;
 
 class CYdkzTest : public ::testing::Test {
  protected:
-  kwtest::RecordingAxisnet fake;
+  kw::test::RecordingAxisnet fake;
   kw::MachineSettings settings;
   kw::CYdkz ydkz{fake, settings};
 };

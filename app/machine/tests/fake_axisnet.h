@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/machine/axisnet_api.h"
+#include "machine/axisnet_api.h"
 
-namespace kwtest {
+namespace kw::test {
 
 template <typename... T>
 void Unused(const T&...) {}
@@ -87,4 +87,4 @@ class RecordingAxisnet : public NullAxisnet {
   }
 };
 
-}  // namespace kwtest
+}  // namespace kw::test

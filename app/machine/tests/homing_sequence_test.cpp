@@ -1,4 +1,4 @@
-#include "app/machine/homing_sequence.h"
+#include "machine/homing_sequence.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-class HomingTest : public kwtest::RunTestSetup {
+class HomingTest : public kw::test::RunTestSetup {
  protected:
   HomingTest() {
     settings.ZPos_Up = 1;

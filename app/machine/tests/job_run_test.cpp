@@ -1,10 +1,9 @@
-#include "app/machine/job_run.h"
+#include "machine/job_run.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "pathcore/document/path_obj_internals.h"
 #include "run_test_setup.h"
 
 namespace {
@@ -12,16 +11,16 @@ namespace {
 using Calls = std::vector<std::string>;
 using Points = std::vector<std::pair<int, int>>;
 
-void AddPath(pathcore::CPathObj& doc, const std::vector<std::pair<float, float>>& points, int16_t layer = 0) {
+void AddPath(kw::pathcore::CPathObj& doc, const std::vector<std::pair<float, float>>& points, int16_t layer = 0) {
   std::vector<float> X{0}, Y{0};
   for (const auto& [x, y] : points) X.push_back(x), Y.push_back(y);
-  pathcore::CPathObjInternals::Store(doc).AddPath(X, Y, layer);
+  doc.AddPath(X, Y, layer);
   doc.ZL();
 }
 
-class JobRunTest : public kwtest::RunTestSetup {
+class JobRunTest : public kw::test::RunTestSetup {
  protected:
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
   kw::JobRun run{fake, ydkz, settings, cutLayers, layerMap, host};
 
   // The recorded calls after the last one equal to call.
@@ -66,7 +65,7 @@ TEST_F(JobRunTest, JobOutsideTheTravelIsRefusedBeforeAnythingMoves) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
     Reset();
-    pathcore::CPathObj job;
+    kw::pathcore::CPathObj job;
     AddPath(job, c.path);
     const kw::RunSummary summary = run.Run(job, {});
     EXPECT_FALSE(summary.started);

@@ -1,17 +1,17 @@
-#include "app/machine/language_files.h"
+#include "machine/language_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
-#include "app/machine/profile_file.h"
+#include "machine/profile_file.h"
 #include "machine_test_support.h"
 
 namespace {
 
-using kwtest::WriteFile;
+using kw::test::WriteFile;
 
-class LanguageFilesTest : public kwtest::ProgramFolderTest {
+class LanguageFilesTest : public kw::test::ProgramFolderTest {
  protected:
   void AddLanguage(int n, const std::string& name) {
     WriteFile(kw::LanguageFile(n), "[Language]\nName=" + name + "\n[MSGBOX]\n0016=bad " + name +
@@ -19,7 +19,7 @@ class LanguageFilesTest : public kwtest::ProgramFolderTest {
   }
   void TearDown() override {
     kw::Settings() = kw::MachineSettings{};
-    kwtest::ProgramFolderTest::TearDown();
+    kw::test::ProgramFolderTest::TearDown();
   }
 };
 

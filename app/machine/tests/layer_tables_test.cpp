@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/machine/cut_layer.h"
-#include "app/machine/layer_map.h"
+#include "machine/cut_layer.h"
+#include "machine/layer_map.h"
 
 namespace {
 

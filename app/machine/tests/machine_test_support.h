@@ -9,9 +9,9 @@
 #include <sstream>
 #include <string>
 
-#include "doc_test_support.h"
+#include "testsupport/temp_app_path.h"
 
-namespace kwtest {
+namespace kw::test {
 
 // A private program folder per test, as the document tests have it.
 class ProgramFolderTest : public TempAppPath {
@@ -30,4 +30,4 @@ inline std::string ReadFile(const std::filesystem::path& file) {
   return out.str();
 }
 
-}  // namespace kwtest
+}  // namespace kw::test

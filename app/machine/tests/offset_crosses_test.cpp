@@ -3,14 +3,14 @@
 #include <array>
 #include <set>
 
-#include "app/machine/offset_test.h"
+#include "machine/offset_test.h"
 #include "run_test_setup.h"
 
 namespace {
 
 using Stroke = std::array<int, 4>;  // from x, y to x, y in pulses
 
-class OffsetTestTest : public kwtest::RunTestSetup {
+class OffsetTestTest : public kw::test::RunTestSetup {
  protected:
   OffsetTestTest() {
     fake.pcMarkB = 1;

@@ -1,4 +1,4 @@
-#include "app/machine/path_runner.h"
+#include "machine/path_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-class PathRunnerTest : public kwtest::RunTestSetup {
+class PathRunnerTest : public kw::test::RunTestSetup {
  protected:
   kw::RunState state;
   kw::PathRunner runner{fake, ydkz, settings, cutLayers, host, state};

@@ -1,4 +1,4 @@
-#include "app/machine/profile_file.h"
+#include "machine/profile_file.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 
 namespace {
 
-using kwtest::ReadFile;
-using kwtest::WriteFile;
+using kw::test::ReadFile;
+using kw::test::WriteFile;
 
-class ProfileFileTest : public kwtest::ProgramFolderTest {
+class ProfileFileTest : public kw::test::ProgramFolderTest {
  protected:
   std::filesystem::path Ini() const { return InFolder("Setting.ini"); }
 };

@@ -1,4 +1,4 @@
-#include "app/machine/prolong_adjust.h"
+#include "machine/prolong_adjust.h"
 
 #include <gtest/gtest.h>
 

@@ -1,19 +1,18 @@
-#include "app/machine/run_preparation.h"
+#include "machine/run_preparation.h"
 
 #include <gtest/gtest.h>
 
-#include "pathcore/document/path_obj_internals.h"
 #include "run_test_setup.h"
 
 namespace {
 
-class RunPreparationTest : public kwtest::RunTestSetup {
+class RunPreparationTest : public kw::test::RunTestSetup {
  protected:
-  pathcore::CPathObj doc;
+  kw::pathcore::CPathObj doc;
 
   void AddLine(float x1, float y1, float x2, float y2) {
     std::vector<float> X{0, x1, x2}, Y{0, y1, y2};
-    pathcore::CPathObjInternals::Store(doc).AddPath(X, Y, 1);
+    doc.AddPath(X, Y, 1);
     doc.ZL();
   }
 };

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/machine/cut_layer.h"
-#include "app/machine/cydkz.h"
-#include "app/machine/layer_map.h"
-#include "app/machine/machine_settings.h"
+#include "machine/cut_layer.h"
+#include "machine/cydkz.h"
+#include "machine/layer_map.h"
+#include "machine/machine_settings.h"
 #include "scripted_controller.h"
 
-namespace kwtest {
+namespace kw::test {
 
 inline kw::MachineSettings RunTestSettings() {
   kw::MachineSettings s;
@@ -48,4 +48,4 @@ class RunTestSetup : public ::testing::Test {
   kw::CLayerMap layerMap;
 };
 
-}  // namespace kwtest
+}  // namespace kw::test

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/machine/run_host.h"
+#include "machine/run_host.h"
 #include "fake_axisnet.h"
 
-namespace kwtest {
+namespace kw::test {
 
 class ScriptedController : public NullAxisnet {
  public:
@@ -182,4 +182,4 @@ class ScriptedHost : public kw::RunHost {
   void Progress(const kw::RunProgress& p) override { progress.push_back(p); }
 };
 
-}  // namespace kwtest
+}  // namespace kw::test

@@ -1,11 +1,11 @@
-#include "app/machine/settings_file.h"
+#include "machine/settings_file.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
-#include "app/machine/profile_file.h"
+#include "machine/profile_file.h"
 #include "machine_test_support.h"
 
 namespace {
@@ -38,7 +38,7 @@ MachineSettings EveryKeyChanged() {
   return s;
 }
 
-class SettingsFileTest : public kwtest::ProgramFolderTest {};
+class SettingsFileTest : public kw::test::ProgramFolderTest {};
 
 TEST_F(SettingsFileTest, MissingFileGivesExactlyTheDefaults) {
   const auto loaded = kw::LoadSettings(InFolder("Setting.ini"));
@@ -73,12 +73,12 @@ TEST_F(SettingsFileTest, EveryKeySurvivesARoundTrip) {
 
 TEST_F(SettingsFileTest, SaveSettingsWritesOnlyItsOwnKeys) {
   const auto file = InFolder("Setting.ini");
-  kwtest::WriteFile(file, "[Kerfwright]\nJogSpeed=55\nHbWc=9\n");
+  kw::test::WriteFile(file, "[Kerfwright]\nJogSpeed=55\nHbWc=9\n");
   MachineSettings s;
   s.HbWc = 0.5f;
   s.JogSpeed = "77";
   ASSERT_TRUE(kw::SaveSettings(file, s));
-  const std::string text = kwtest::ReadFile(file);
+  const std::string text = kw::test::ReadFile(file);
   EXPECT_TRUE(text.starts_with("[Kerfwright]\nJogSpeed=55\nHbWc=0.5\nFbWc=0.05\nAutoLayout=True\n"));
   EXPECT_EQ(text.find("Password"), std::string::npos);
   EXPECT_EQ(text.find("LanguageI"), std::string::npos);
@@ -87,7 +87,7 @@ TEST_F(SettingsFileTest, SaveSettingsWritesOnlyItsOwnKeys) {
 
 TEST_F(SettingsFileTest, OddCaseCommentsMissingSectionsAndJunkValues) {
   const auto file = InFolder("Setting.ini");
-  kwtest::WriteFile(file,
+  kw::test::WriteFile(file,
                     "; machine 3\n[KERFWRIGHT]\nhbwc = 1.5\n; Sgdc0=1\nSgdc1=abc\nMcs0=99999999999\n"
                     "autolayout=false\nZPosVal_Pen= 3.5 \nMrui=-1\nMruName0=x\nCutR=1e39\n"
                     "garbage line\nZPosMax_Pen=2\n");
@@ -126,7 +126,7 @@ TEST_F(SettingsFileTest, BooleansAcceptNumbersAndAnyLetterCase) {
 }
 
 TEST_F(SettingsFileTest, ProcessSettingsComeFromTheProgramFolder) {
-  kwtest::WriteFile(InFolder("Setting.ini"), "[Kerfwright]\nControllerPort=4000\nMrui=1\nMruName0=a.rpt\n");
+  kw::test::WriteFile(InFolder("Setting.ini"), "[Kerfwright]\nControllerPort=4000\nMrui=1\nMruName0=a.rpt\n");
   EXPECT_TRUE(kw::LoadSettings().empty());
   EXPECT_EQ(kw::Settings().ControllerPort, 4000);
   EXPECT_EQ(kw::Settings().MruName, std::vector<std::string>{"a.rpt"});
@@ -156,7 +156,7 @@ TEST(ToolHeights, StepsDivideTheRangeIntoTenths) {
 
 namespace {
 
-class SettingAssignmentTest : public kwtest::ProgramFolderTest {};
+class SettingAssignmentTest : public kw::test::ProgramFolderTest {};
 
 TEST_F(SettingAssignmentTest, OneAssignmentIsWrittenWhenItsValueFitsTheKey) {
   const auto file = InFolder("Setting.ini");

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/render/qt_canvas.h"
+#include "render/qt_canvas.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ QImage White(int w, int h) {
 }
 
 TEST(QtCanvas, ColoursKeepRedInTheLowByte) {
-  EXPECT_EQ(kw::QtCanvas::ToQColor(pathcore::Rgb(255, 0, 0)), QColor(255, 0, 0));
+  EXPECT_EQ(kw::QtCanvas::ToQColor(kw::pathcore::Rgb(255, 0, 0)), QColor(255, 0, 0));
   EXPECT_EQ(kw::QtCanvas::ToQColor(0x00FF0000), QColor(0, 0, 255));
 }
 
@@ -24,13 +24,13 @@ TEST(QtCanvas, DrawsLinesFillsAndImagesWhereAsked) {
     QPainter painter(&image);
     kw::QtCanvas canvas(painter);
     EXPECT_NEAR(canvas.TwipsPerPixelX() * image.logicalDpiX(), 1440, 1e-9);
-    canvas.SetPen({pathcore::Rgb(0, 0, 255), 1, pathcore::kPenSolid});
+    canvas.SetPen({kw::pathcore::Rgb(0, 0, 255), 1, kw::pathcore::kPenSolid});
     canvas.MoveTo(0, 5);
     canvas.LineTo(39, 5);
-    canvas.SetBrush({pathcore::Rgb(255, 0, 0), false});
-    const std::vector<pathcore::CanvasPoint> square{{10, 10}, {20, 10}, {20, 20}, {10, 20}};
+    canvas.SetBrush({kw::pathcore::Rgb(255, 0, 0), false});
+    const std::vector<kw::pathcore::CanvasPoint> square{{10, 10}, {20, 10}, {20, 20}, {10, 20}};
     canvas.Polygon(square);
-    const pathcore::BmpPicture picture{2, 1, {0x00FF00, 0x000000}};
+    const kw::pathcore::BmpPicture picture{2, 1, {0x00FF00, 0x000000}};
     canvas.StretchImage(24, 24, 10, 10, picture);
   }
   EXPECT_EQ(image.pixelColor(20, 5), QColor(0, 0, 255));
@@ -45,8 +45,8 @@ TEST(QtCanvas, PolyPolygonFillsByTheAlternateRule) {
   {
     QPainter painter(&image);
     kw::QtCanvas canvas(painter);
-    canvas.SetBrush({pathcore::Rgb(0, 0, 0), false});
-    const std::vector<pathcore::CanvasPoint> rings{{0, 0}, {30, 0}, {30, 30}, {0, 30}, {10, 10}, {20, 10}, {20, 20}, {10, 20}};
+    canvas.SetBrush({kw::pathcore::Rgb(0, 0, 0), false});
+    const std::vector<kw::pathcore::CanvasPoint> rings{{0, 0}, {30, 0}, {30, 30}, {0, 30}, {10, 10}, {20, 10}, {20, 20}, {10, 20}};
     const std::vector<int32_t> counts{4, 4, 99};  // a count past the points is ignored
     canvas.PolyPolygon(rings, counts);
   }

@@ -2,11 +2,11 @@
 
 #include <sstream>
 
-#include "axisnet/batch_record.h"
-#include "tools/axissim/axis_move.h"
-#include "tools/axissim/command_handler.h"
-#include "tools/axissim/machine.h"
-#include "tools/axissim/tool_path.h"
+#include "axisproto/batch_record.h"
+#include "axissim/axis_move.h"
+#include "axissim/command_handler.h"
+#include "axissim/machine.h"
+#include "axissim/tool_path.h"
 
 namespace kw::axissim {
 namespace {

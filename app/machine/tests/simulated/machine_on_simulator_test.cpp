@@ -5,17 +5,16 @@
 #include <chrono>
 #include <thread>
 
-#include "app/machine/axisnet_binding.h"
-#include "app/machine/cut_layer.h"
-#include "app/machine/cydkz.h"
-#include "app/machine/homing_sequence.h"
-#include "app/machine/job_run.h"
-#include "app/machine/layer_map.h"
-#include "app/machine/machine_settings.h"
-#include "pathcore/document/app_path.h"
-#include "pathcore/document/path_obj.h"
-#include "pathcore/document/path_obj_internals.h"
-#include "tools/axissim/simulator.h"
+#include "machine/axisnet_binding.h"
+#include "machine/cut_layer.h"
+#include "machine/cydkz.h"
+#include "machine/homing_sequence.h"
+#include "machine/job_run.h"
+#include "machine/layer_map.h"
+#include "machine/machine_settings.h"
+#include "pathcore/app_path.h"
+#include "pathcore/path_obj.h"
+#include "axissim/simulator.h"
 
 namespace {
 
@@ -90,10 +89,9 @@ struct QuietHost : kw::RunHost {
 TEST_F(MachineOnSimulator, AJobCutsWithThePenAtItsHeightAndReturnsToTheOrigin) {
   QuietHost host;
   ASSERT_TRUE(kw::GoHome(ydkz_, s_, host).homed);
-  pathcore::CPathObj doc;
-  auto& store = pathcore::CPathObjInternals::Store(doc);
+  kw::pathcore::CPathObj doc;
   const std::vector<float> X{0, -30, -10}, Y{0, 10, 10};
-  store.AddPath(X, Y, 0);  // a pen stroke
+  doc.AddPath(X, Y, 0);  // a pen stroke
   doc.ZL();
   kw::CCutLayer layers;
   kw::CLayerMap map;
@@ -122,11 +120,10 @@ TEST_F(MachineOnSimulator, AJobCutsWithThePenAtItsHeightAndReturnsToTheOrigin) {
 TEST_F(MachineOnSimulator, StopLiftsTheToolAndStillReturnsToTheOrigin) {
   QuietHost host;
   ASSERT_TRUE(kw::GoHome(ydkz_, s_, host).homed);
-  pathcore::CPathObj doc;
-  auto& store = pathcore::CPathObjInternals::Store(doc);
+  kw::pathcore::CPathObj doc;
   for (int i = 0; i < 5; ++i) {
     const std::vector<float> X{0, -40, -5}, Y{0, 5.0f + i, 5.0f + i};
-    store.AddPath(X, Y, 0);
+    doc.AddPath(X, Y, 0);
   }
   doc.ZL();
   kw::CCutLayer layers;

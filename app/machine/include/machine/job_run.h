@@ -1,0 +1,84 @@
+// The job run: plays the document out on the machine the way the run window's
+// start button does, and offers the controls that stay live while it runs
+// (tool depth, suction). Front ends supply the host hooks; the run itself
+// never shows a window.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "machine/axisnet_api.h"
+#include "machine/cut_layer.h"
+#include "machine/cydkz.h"
+#include "machine/layer_map.h"
+#include "machine/machine_settings.h"
+#include "machine/run_host.h"
+#include "machine/run_state.h"
+#include "pathcore/path_obj.h"
+
+namespace kw {
+
+struct RunOptions {
+  bool selection = false;  // run only the selected objects
+  bool cutOff = false;     // cut the paper off after the job
+  float feed = 0;          // mm of paper fed past the job before the cut-off
+};
+
+// The run window's remembered cut-off choice ("Ck_Cut", "RtCut").
+RunOptions RunOptionsFromSettings(const MachineSettings& s, bool selection = false);
+
+struct RunSummary {
+  bool started = false;              // false: refused before anything moved, or nothing selected
+  bool stopped = false;              // the stop was seen, or a controller call failed
+  bool communicationFailed = false;  // "0024" was shown
+  bool cutOff = false;               // the paper was cut off
+  int32_t pathsRun = 0;
+  int32_t pathsSkipped = 0;  // paths with all points equal
+  double cutLength = 0;      // mm streamed with a tool down
+  std::vector<std::string> messageKeys;  // MSGBOX keys shown, in order
+};
+
+class JobRun {
+ public:
+  JobRun(AxisnetApi& axisnet, CYdkz& ydkz, MachineSettings& settings, const CCutLayer& cutLayers,
+         const CLayerMap& layerMap, RunHost& host);
+
+  // The start button: checks, runs every path through the controller, cuts
+  // the paper off when asked and returns the head to the origin. An error
+  // thrown on the way (a value beyond the controller's range) is raised again
+  // once the tool is up and the head is back; a call while running does nothing.
+  RunSummary Run(kw::pathcore::CPathObj& doc, const RunOptions& options);
+  bool Running() const { return running_; }
+
+  // The depth buttons of tool 0 pen, 1 knife, 2 half-cut: one step deeper or
+  // shallower; a lowered tool follows at once.
+  void ToolAdd(int tool);
+  void ToolDec(int tool);
+  int16_t ToolDownState() const { return state_.toolDown; }
+
+  // General output 0 drives the suction and is active low.
+  void SetSuction(bool on);
+  bool SuctionOn();
+
+ private:
+  bool Refused(kw::pathcore::CPathObj& doc, const RunOptions& options);
+  // Every path through the controller; an error thrown on the way, if any.
+  std::exception_ptr PlayWorkData(kw::pathcore::CPathObj& doc, bool selection);
+  void RequestWorkData(kw::pathcore::CPathObj& doc, bool selection);
+  void FollowWithLoweredTool();
+  RunSummary Summary() const;
+
+  AxisnetApi& axisnet_;
+  CYdkz& ydkz_;
+  MachineSettings& s_;
+  const CCutLayer& cutLayers_;
+  const CLayerMap& layerMap_;
+  RunHost& host_;
+  RunState state_;
+  bool running_ = false;
+  bool cutOff_ = false;
+};
+
+}  // namespace kw

@@ -1,0 +1,83 @@
+// The simulated machine: four axes with position counters and trapezoid moves,
+// limit switches, general inputs and outputs, and the batch buffer that is
+// consumed along the path. Time is simulated seconds, handed in by the caller.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <span>
+
+#include "axisproto/batch_record.h"
+#include "axisproto/batch_segment.h"
+#include "axissim/axis_move.h"
+#include "axissim/sim_config.h"
+#include "axissim/tool_path.h"
+
+namespace kw::axissim {
+
+class Machine {
+ public:
+  explicit Machine(const SimConfig& config) : config_(config) { RecordSample(0); }
+
+  // Brings every motion up to time t (simulated s); earlier times are ignored.
+  void AdvanceTo(double t);
+
+  // Axes are 1..4 as the controller numbers them; others are ignored.
+  void Move(int axis, int32_t distance, int32_t start_speed, int32_t acceleration, int32_t speed);
+  void Stop(int axis);
+  void SetPosition(int axis, int32_t position);
+  int32_t Position(int axis) const;  // pulses
+  uint16_t MotionBits() const;       // bit n-1 set while axis n moves
+  void SetLimitsDisabled(bool disabled) { limits_disabled_ = disabled; }
+  bool LimitsDisabled() const { return limits_disabled_; }
+  uint16_t LimitBits() const;        // bit 0 X+, bit 1 Y-, bit 2 Z+ switch pressed
+
+  // Batch buffer: returns how many the buffer took.
+  size_t QueueRecords(std::span<const axisnet::BatchRecord> records);
+  size_t QueueSegments(std::span<const axisnet::BatchSegment> segments);
+  size_t BatchQueued() const { return targets_.size() + (line_ ? 1 : 0); }
+  void SetBatchStartSpeed(int32_t speed) { batch_start_speed_ = speed; }
+
+  ToolPath& Path() { return path_; }
+  double Now() const { return now_; }
+
+ private:
+  struct Axis {
+    double counter = 0;  // pulses, as the controller reports it
+    double offset = 0;   // pulses; counter + offset is where the axis physically is
+    std::optional<AxisMove> move;
+  };
+  struct Target {
+    double x, y, z;  // pulses, controller axes 1, 2, 3
+    double speed;    // pulses/s along the path
+  };
+  struct Line {
+    std::array<double, 3> from, to;  // pulses
+    double start, end;               // simulated s
+  };
+
+  void AdvanceMoves(double t);
+  void AdvanceMove(int index, double t);
+  void AdvanceBatch(double t);
+  void StartLine();
+  bool PastLimit(int index, double counter, int direction) const;
+  double LimitCounter(int index) const;
+  void RecordSample(double t);
+  double PathSpeed(int32_t speed) const;
+
+  SimConfig config_;
+  double now_ = 0;  // s
+  std::array<Axis, 4> axes_{};
+  bool limits_disabled_ = false;
+
+  std::deque<Target> targets_;
+  std::optional<Line> line_;
+  double batch_time_ = 0;            // s, how far the batch motion has been computed
+  int32_t batch_start_speed_ = 1000;  // pulses/s
+  double segment_speed_ = 1000;       // pulses/s, set by type-4 segments
+  ToolPath path_;
+};
+
+}  // namespace kw::axissim

@@ -6,6 +6,7 @@
 using namespace kw::axisnet;
 
 namespace {
+constexpr int32_t kHighestPort = 65535;
 constexpr uint8_t kCmdConnect = 0x01;
 constexpr uint8_t kCmdDisconnect = 0x02;
 constexpr uint8_t kCmdSetAddress = 0x85;
@@ -16,6 +17,7 @@ extern "C" {
 int32_t OpenPort(const char* address, int32_t port) {
   return Guarded(-1, [&] {
     if (BatchRunning()) return -1;
+    if (port < 0 || port > kHighestPort) return -1;  // rather than opening the port it wraps round to
     return State().link.Open(address, static_cast<uint16_t>(port)) ? 0 : -1;
   });
 }

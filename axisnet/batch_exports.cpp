@@ -73,7 +73,12 @@ int32_t BatchBegin(int32_t x, int32_t y, int32_t z) {
     SendCommand(kCmdBufferMark, std::span(&batch_begins, 1));
     s.buffer_done = false;
     s.batch_running = 1;
-    StartWorker(s);
+    try {
+      StartWorker(s);
+    } catch (...) {
+      s.batch_running = 0;  // no worker, so no batch: the host may begin again
+      throw;
+    }
     return 0;
   });
 }

@@ -1,7 +1,9 @@
-// A batch whose worker fails must end: the host sees the batch over and an
-// error, never a batch that seems to run for ever.
+// A batch whose worker fails, or cannot even be started, must end: the host
+// sees the batch over and an error, never a batch that seems to run for ever.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "sim_fixture.h"
+#include "thread_refusal.h"
 
 namespace kw::axisnet::testing {
 namespace {
@@ -67,6 +70,25 @@ TEST_F(BatchFailureTest, AnExceptionInsideTheWorkerEndsTheBatchAsFailed) {
   ASSERT_TRUE(MachineStill(0b11));
   EXPECT_EQ(BatchEnd(), 0);
   EXPECT_EQ(sim_.RecordsTaken().size(), 1u);
+}
+
+// Runs in a child process, which alone loses the ability to create threads.
+TEST(BatchWorkerStart, AWorkerThatCannotBeCreatedLeavesNoBatchRunning) {
+  GTEST_FLAG_SET(death_test_style, "fast");
+  EXPECT_EXIT(
+      {
+        ClosePort();  // BatchBegin's own frame then fails at once
+        if (!RefuseThreadCreation()) {
+          std::fputs("thread creation could not be refused\n", stderr);
+          std::_Exit(2);
+        }
+        const int32_t begun = BatchBegin(0, 0, 0);
+        const int16_t mode = GetBatchMode();
+        const int32_t ended = BatchEnd();
+        std::fprintf(stderr, "BatchBegin %d, GetBatchMode %d, BatchEnd %d\n", begun, mode, ended);
+        std::_Exit(begun == -1 && mode == 0 && ended == 10000 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int16_t kNotDuringBatch = 10000;
 constexpr int32_t kNoBatchRunning = 10000;
+constexpr int16_t kBatchFailed = -1;
 
 void StartWorker(LibraryState& s) {
   if (s.worker.joinable()) s.worker.join();  // the thread of the previous batch has already ended
@@ -67,18 +68,26 @@ int32_t BatchBegin(int32_t x, int32_t y, int32_t z) {
     s.begin = {x, y, z};
     s.stop_request = false;
     s.worker_finished = false;
+    s.worker_failed = false;
     const uint8_t batch_begins = 0;
     SendCommand(command::kBufferMark, std::span(&batch_begins, 1));
     s.buffer_done = false;
     s.batch_running = 1;
-    StartWorker(s);
+    try {
+      StartWorker(s);
+    } catch (...) {
+      s.batch_running = 0;  // no worker, so no batch: the host may begin again
+      throw;
+    }
     return 0;
   });
 }
 
 int16_t BatchCmdAdd(int32_t x, int32_t y, int32_t z, int32_t speed, int32_t auxiliary) {
-  return Guarded<int16_t>(1, [&] {
+  return Guarded<int16_t>(kBatchFailed, [&] {
     LibraryState& s = State();
+    // "Full" would have the host retry for ever: nothing takes the records any more.
+    if (s.worker_failed) return kBatchFailed;
     return s.layout_mode != 0 ? AddRecord(s, x, y, z, speed, auxiliary) : AddPoint(s, x, y, z, speed, auxiliary);
   });
 }
@@ -88,10 +97,10 @@ void SetBufOk(void) { State().buffer_done = true; }
 int32_t BatchEnd(void) {
   return Guarded(-1, [] {
     LibraryState& s = State();
-    if (!BatchRunning()) return kNoBatchRunning;
+    if (!BatchRunning() && !s.worker_failed) return kNoBatchRunning;
     s.stop_request = true;
     if (s.worker.joinable()) s.worker.join();
-    return 0;
+    return s.worker_failed.exchange(false) ? int32_t{kBatchFailed} : 0;
   });
 }
 

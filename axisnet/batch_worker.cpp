@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <exception>
+#include <string_view>
 #include <thread>
 
 #include "axisproto/command_codes.h"
@@ -90,29 +92,54 @@ void SendSegments(LibraryState& state, std::span<const BatchSegment> segments) {
   }
 }
 
-}  // namespace
-
-void RunRecordWorker(LibraryState& state) {
-  SendStartFrames(state);
-  while (!state.stop_request) {
-    if (!SendPendingRecords(state)) HandOverOrMarkEnd(state);
-    std::this_thread::sleep_for(milliseconds(2));
+void EndFailed(LibraryState& state, std::string_view what) noexcept {
+  TraceFailure(what);
+  state.worker_failed = true;
+  try {
+    LockedTransact(command::kBatchStop, {});  // the controller's side of the batch ends too, when it still can
+  } catch (...) {
   }
-  FinishWorker(state);
-  Trace("Exit->");
+}
+
+// An exception leaving the thread would end the host: it ends the batch as
+// failed instead. Either way the batch is over when this returns.
+template <typename Body>
+void RunToEnd(LibraryState& state, Body&& body) noexcept {
+  try {
+    body();
+  } catch (const std::exception& e) {
+    EndFailed(state, e.what());
+  } catch (...) {
+    EndFailed(state, "unknown exception in the batch worker");
+  }
   state.batch_running = 0;
 }
 
+}  // namespace
+
+void RunRecordWorker(LibraryState& state) {
+  RunToEnd(state, [&state] {
+    SendStartFrames(state);
+    while (!state.stop_request) {
+      if (!SendPendingRecords(state)) HandOverOrMarkEnd(state);
+      std::this_thread::sleep_for(milliseconds(2));
+    }
+    FinishWorker(state);
+    Trace("Exit->");
+  });
+}
+
 void RunPointWorker(LibraryState& state) {
-  SendStartFrames(state);
-  Position3 at = state.begin;
-  while (!state.stop_request) {
-    const std::vector<BatchSegment> segments = GatherSegments(state, at);
-    if (!segments.empty()) SendSegments(state, segments);
-    std::this_thread::sleep_for(milliseconds(5));
-  }
-  FinishWorker(state);
-  state.batch_running = 0;
+  RunToEnd(state, [&state] {
+    SendStartFrames(state);
+    Position3 at = state.begin;
+    while (!state.stop_request) {
+      const std::vector<BatchSegment> segments = GatherSegments(state, at);
+      if (!segments.empty()) SendSegments(state, segments);
+      std::this_thread::sleep_for(milliseconds(5));
+    }
+    FinishWorker(state);
+  });
 }
 
 }  // namespace kw::axisnet

@@ -17,10 +17,7 @@ Result Guarded(Result fallback, Body&& body) noexcept {
   try {
     return body();
   } catch (const std::exception& e) {
-    try {
-      Trace(std::string("internal error: ") + e.what());
-    } catch (...) {
-    }
+    TraceFailure(e.what());
   } catch (...) {
   }
   return fallback;

@@ -28,11 +28,12 @@ struct LibraryState {
   std::mutex buffer_lock;  // records
   std::mutex queue_lock;   // queue
 
-  // The three flags shared with the batch worker; each has one writer per phase.
+  // The flags shared with the batch worker; each has one writer per phase.
   std::atomic<int16_t> batch_running{0};
   std::atomic<bool> stop_request{false};
   std::atomic<bool> buffer_done{false};
   std::atomic<bool> worker_finished{false};
+  std::atomic<bool> worker_failed{false};  // the worker ended on an exception; BatchEnd reports it
 
   std::atomic<int16_t> layout_mode{0};  // 0 point queue, otherwise record double buffer
   // Written only while no batch runs; the worker reads them after it starts.

@@ -7,6 +7,7 @@
 using namespace kw::axisnet;
 
 namespace {
+constexpr int32_t kHighestPort = 65535;
 }  // namespace
 
 extern "C" {
@@ -14,6 +15,7 @@ extern "C" {
 int32_t OpenPort(const char* address, int32_t port) {
   return Guarded(-1, [&] {
     if (BatchRunning()) return -1;
+    if (port < 0 || port > kHighestPort) return -1;  // rather than opening the port it wraps round to
     return State().link.Open(address, static_cast<uint16_t>(port)) ? 0 : -1;
   });
 }

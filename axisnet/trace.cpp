@@ -26,6 +26,13 @@ void Trace(std::string_view line) {
   }
 }
 
+void TraceFailure(std::string_view what) noexcept {
+  try {
+    Trace(std::string("internal error: ").append(what));
+  } catch (...) {
+  }
+}
+
 void SetTraceSink(TraceSink sink, void* context) {
   std::lock_guard guard(g_sink_lock);
   g_sink = sink;

@@ -8,6 +8,8 @@ namespace kw::axisnet {
 using TraceSink = void (*)(const char* line, void* context);
 
 void Trace(std::string_view line);
+// "internal error: " and what went wrong; never throws, even when the sink does.
+void TraceFailure(std::string_view what) noexcept;
 // A null sink restores stderr.
 void SetTraceSink(TraceSink sink, void* context);
 

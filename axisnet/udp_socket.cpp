@@ -18,14 +18,17 @@ constexpr int kConnectWaitMs = 1000;
 constexpr int kSendWaitMs = 1000;
 constexpr size_t kLargestDatagram = 65536;
 
-bool WaitFor(int fd, short events, int timeout_ms) {
+// The events that came, error conditions included; 0 when the time ran out.
+short Poll(int fd, short events, int timeout_ms) {
   pollfd p{fd, events, 0};
   int ready = 0;
   do {
     ready = ::poll(&p, 1, timeout_ms);
   } while (ready < 0 && errno == EINTR);
-  return ready > 0 && (p.revents & events) != 0;
+  return ready > 0 ? p.revents : 0;
 }
+
+bool WaitFor(int fd, short events, int timeout_ms) { return (Poll(fd, events, timeout_ms) & events) != 0; }
 
 bool SetNonBlocking(int fd, bool on) {
   const int flags = ::fcntl(fd, F_GETFL, 0);
@@ -72,10 +75,13 @@ bool UdpSocket::Send(std::span<const uint8_t> frame) {
 }
 
 bool UdpSocket::Receive(int timeout_ms, std::vector<uint8_t>& out) {
-  if (fd_ < 0 || !WaitFor(fd_, POLLIN, timeout_ms)) return false;
+  // A port refused by the network shows as an error, not as input. The recv
+  // below takes the error away; left in place, it would end every later wait
+  // at once and the caller would spin until its time-out.
+  if (fd_ < 0 || Poll(fd_, POLLIN, timeout_ms) == 0) return false;
   uint8_t buffer[kLargestDatagram];
   const ssize_t got = ::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
-  if (got <= 0) return false;  // also a refused port reported by the network: nothing to parse
+  if (got <= 0) return false;  // also the refused port: nothing to parse
   out.insert(out.end(), buffer, buffer + got);
   return true;
 }

@@ -41,6 +41,19 @@ class EventsBinding {
   kw::pathcore::CPathObjEvents* previous_;
 };
 
+// Marks the run as going on for its lifetime, so that an error thrown by any
+// of the run's moves still leaves the start button usable.
+class RunningMark {
+ public:
+  explicit RunningMark(bool& running) : running_(running) { running_ = true; }
+  ~RunningMark() { running_ = false; }
+  RunningMark(const RunningMark&) = delete;
+  RunningMark& operator=(const RunningMark&) = delete;
+
+ private:
+  bool& running_;
+};
+
 }  // namespace
 
 RunOptions RunOptionsFromSettings(const MachineSettings& s, bool selection) {
@@ -57,13 +70,14 @@ RunSummary JobRun::Run(kw::pathcore::CPathObj& doc, const RunOptions& options) {
   cutOff_ = false;
   if (options.selection && doc.SelCount() == 0) return Summary();
   if (Refused(doc, options)) return Summary();
-  running_ = true;
-  const std::exception_ptr failure = PlayWorkData(doc, options.selection);
-  if (options.cutOff && state_.stopFlag == 0)
-    cutOff_ = CutPaperOff(ydkz_, s_, cutLayers_, host_, options.feed, JobYmax(doc, options.selection));
-  ReturnToOrigin(ydkz_, s_, host_);
-  running_ = false;
-  if (failure) std::rethrow_exception(failure);
+  {
+    const RunningMark mark(running_);
+    const std::exception_ptr failure = PlayWorkData(doc, options.selection);
+    if (options.cutOff && state_.stopFlag == 0)
+      cutOff_ = CutPaperOff(ydkz_, s_, cutLayers_, host_, options.feed, JobYmax(doc, options.selection));
+    ReturnToOrigin(ydkz_, s_, host_);
+    if (failure) std::rethrow_exception(failure);
+  }
   RunSummary summary = Summary();
   summary.started = true;
   return summary;

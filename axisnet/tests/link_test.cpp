@@ -108,6 +108,16 @@ TEST_F(LinkTest, ConnectsAndDisconnects) {
   EXPECT_EQ(GetLinkStatus(), 0);
 }
 
+// A port beyond 16 bits must not wrap round to another port.
+TEST_F(LinkTest, APortOutsideSixteenBitsIsRefusedAndTheOpenLinkStays) {
+  const int32_t port = sim_.Port();
+  EXPECT_EQ(OpenPort("127.0.0.1", port + 65536), -1);
+  EXPECT_EQ(OpenPort("127.0.0.1", -1), -1);
+  EXPECT_EQ(OpenPort("127.0.0.1", INT32_MIN), -1);
+  EXPECT_EQ(LinkConnect(), 0);
+  EXPECT_EQ(OpenPort("127.0.0.1", port), 0);
+}
+
 TEST_F(LinkTest, RefusedRepliesAreCountedAndResentUpToTheLimit) {
   SetReSend(3);
   sim_.SetFaults(MakeFaults([](axissim::Faults& f) { f.refuse = 1.0; f.refuse_status = -3; }));

@@ -15,6 +15,19 @@
 
 namespace kw::pathcore {
 
+namespace {
+
+bool IsObject(const PathStore& s, int32_t k) { return k >= 1 && k <= s.ObjN; }
+
+// Position 0 of a band order's list is unused.
+bool AllObjects(const PathStore& s, const std::vector<int32_t>& objects) {
+  for (size_t p = 1; p < objects.size(); ++p)
+    if (!IsObject(s, objects[p])) return false;
+  return true;
+}
+
+}  // namespace
+
 void CPathObj::BuildRgnGrid() {
   const double xc = S.Xmin + (S.Xmax - S.Xmin) / 2;
   const double yc = S.Ymin + (S.Ymax - S.Ymin) / 2;
@@ -26,9 +39,11 @@ void CPathObj::BuildRgnGrid() {
   }
 }
 
+// Numbers outside the document count as "not inside".
 void CPathObj::GetInRgn(int32_t N1, int32_t N2, int16_t& ResV, int32_t Men) {
   (void)Men;
   ResV = 0;
+  if (!IsObject(S, N1) || !IsObject(S, N2)) return;
   const bool boxInside = S.ObjXmin[N1] <= S.ObjXmin[N2] && S.ObjXmax[N2] <= S.ObjXmax[N1] &&
                          S.ObjYmin[N1] <= S.ObjYmin[N2] && S.ObjYmax[N2] <= S.ObjYmax[N1];
   if (!boxInside) return;
@@ -47,8 +62,10 @@ void CPathObj::SetInRgnPx(int32_t& n, int32_t Men) {
   S.OrderList[S.OrderN] = n;
 }
 
+// A list naming anything but the document's objects leaves Index as it was.
 void CPathObj::GetRgnPx(std::vector<int32_t>& n, std::vector<int32_t>& Index, int32_t Men) {
   (void)Men;
+  if (!AllObjects(S, n)) return;
   Index = BandOrder(S, n);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <random>
 
@@ -147,6 +148,36 @@ TEST_F(OrderingTest, AutoTreeOfOpenPathsGivesTheBandOrder) {
   const std::vector<float> ys{s.ObjSy[1], s.ObjSy[2], s.ObjSy[3], s.ObjSy[4], s.ObjSy[5]};
   EXPECT_EQ(xs, (std::vector<float>{0, 10, 20, 20, 0}));
   EXPECT_EQ(ys, (std::vector<float>{20, 20, 20, 0, 0}));
+}
+
+// The nesting callbacks are public: object numbers from outside the document
+// count as "not inside" and leave a band order untouched.
+TEST_F(OrderingTest, NestingCallbacksRefuseObjectNumbersOutsideTheDocument) {
+  kw::pathcore::CPathObj doc;
+  AddPoints(doc, Square(0, 0, 100));
+  AddPoints(doc, Square(20, 20, 40));
+  doc.ZL();
+  int16_t resv = 7;
+  doc.GetInRgn(1, 2, resv, 0);
+  EXPECT_EQ(resv, 1);
+  const std::vector<std::pair<int32_t, int32_t>> outside{{-1, 2}, {1, -1}, {0, 2}, {1, 0}, {3, 2}, {1, 3},
+                                                         {INT32_MIN, 1}, {1, INT32_MAX}};
+  for (const auto& [n1, n2] : outside) {
+    resv = 7;
+    doc.GetInRgn(n1, n2, resv, 0);
+    EXPECT_EQ(resv, 0) << n1 << " around " << n2;
+  }
+
+  const std::vector<int32_t> untouched{0, 9, 9};
+  for (const int32_t bad : {-1, 0, 3, INT32_MAX}) {
+    std::vector<int32_t> items{0, 1, bad}, index = untouched;
+    doc.GetRgnPx(items, index, 0);
+    EXPECT_EQ(index, untouched) << bad;
+  }
+  std::vector<int32_t> items{0, 2, 1}, index;
+  doc.GetRgnPx(items, index, 0);
+  std::sort(index.begin() + 1, index.end());
+  EXPECT_EQ(index, (std::vector<int32_t>{0, 1, 2}));
 }
 
 TEST_F(OrderingTest, SelectEdgeClosesNearlyClosedPathsAndMarksTheOutermost) {

@@ -233,3 +233,26 @@ TEST_F(JobRunTest, LayerMapDecidesOrderToolAndWhichLayersMove) {
 }
 
 }  // namespace
+
+namespace {
+
+// An error raised by the moves after the job must not leave the run marked as
+// running, or every later start would silently do nothing.
+TEST_F(JobRunTest, ErrorInTheMovesAfterTheJobLeavesTheRunReadyForTheNext) {
+  AddPath(doc, {{-50, 10}, {-40, 10}});
+  const kw::RunOptions cutOff{.selection = false, .cutOff = true, .feed = 100};
+  cutLayers.Speed(1, 1e12f);  // the cross cut's speed is beyond the controller's range
+  EXPECT_THROW(run.Run(doc, cutOff), kw::ConversionOverflow);
+  EXPECT_FALSE(run.Running());
+  cutLayers.Speed(1, 50);
+  EXPECT_TRUE(run.Run(doc, cutOff).started);
+
+  Reset();
+  settings.ZPos_Up = 1e9f;  // lifting the tool to go home fails the same way
+  EXPECT_THROW(run.Run(doc, {}), kw::ConversionOverflow);
+  EXPECT_FALSE(run.Running());
+  settings.ZPos_Up = 0;
+  EXPECT_TRUE(run.Run(doc, {}).started);
+}
+
+}  // namespace

@@ -50,7 +50,9 @@ AXISNET_API int32_t SetLmtMode(int32_t b1, int32_t b2, int32_t b3, int32_t b4, i
                                int32_t b7, int32_t b8, int32_t b9, int32_t b10, int32_t b11, int32_t b12,
                                int32_t b13, int32_t b14, int32_t b15, int32_t b16);
 
-/* Batch. */
+/* Batch. BatchBegin answers -1 when its worker thread cannot be started (no
+ * batch runs then). A worker that fails ends its batch: BatchCmdAdd then
+ * answers -1 instead of 1 (full), and BatchEnd answers -1, once. */
 AXISNET_API void SetLayoutMode(int16_t mode);
 AXISNET_API int16_t GetLayoutMode(void);
 AXISNET_API int16_t BatchSetting(int32_t start_speed, int32_t acceleration, int32_t third_setting);

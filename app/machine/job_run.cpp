@@ -5,6 +5,7 @@
 #include "app/machine/path_runner.h"
 #include "app/machine/run_checks.h"
 #include "app/machine/tool_depth.h"
+#include "pathcore/document/work_data_count.h"
 #include "support/basic_text.h"
 
 namespace kw {
@@ -70,11 +71,14 @@ RunSummary JobRun::Run(pathcore::CPathObj& doc, const RunOptions& options) {
 }
 
 std::exception_ptr JobRun::PlayWorkData(pathcore::CPathObj& doc, bool selection) {
-  state_.progress.pathsTotal = selection ? doc.SelCount() : doc.Count();
+  LayerOrder order;
+  layerMap_.GetSort(order.sort);
+  layerMap_.GetType(order.type);
+  state_.progress.pathsTotal = pathcore::WorkDataPathCount(doc, kWorkLayerCount, order.sort, order.type, selection);
   PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
   EventsBinding binding(doc, runner);
   try {
-    RequestWorkData(doc, selection);
+    RequestWorkData(doc, selection, order);
   } catch (...) {
     state_.stopFlag = -1;
     return std::current_exception();
@@ -91,16 +95,13 @@ bool JobRun::Refused(pathcore::CPathObj& doc, const RunOptions& options) {
   return true;
 }
 
-void JobRun::RequestWorkData(pathcore::CPathObj& doc, bool selection) {
-  std::vector<int16_t> sort, type;
-  layerMap_.GetSort(sort);
-  layerMap_.GetType(type);
+void JobRun::RequestWorkData(pathcore::CPathObj& doc, bool selection, LayerOrder& order) {
   float offsetX = s_.CutOffsetX, offsetY = s_.CutOffsetY, r = s_.CutR;
   const double kx = PulsesPerMm(s_, 0), ky = PulsesPerMm(s_, 1);
   if (selection)
-    doc.GetWorkDat_Layer_Sel(kx, ky, kWorkLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
+    doc.GetWorkDat_Layer_Sel(kx, ky, kWorkLayerCount, order.sort, order.type, offsetX, offsetY, r, kKnifeAngle);
   else
-    doc.GetWorkDat_Layer(kx, ky, kWorkLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
+    doc.GetWorkDat_Layer(kx, ky, kWorkLayerCount, order.sort, order.type, offsetX, offsetY, r, kKnifeAngle);
 }
 
 RunSummary JobRun::Summary() const {

@@ -84,11 +84,14 @@ RunSummary JobRun::Run(kw::pathcore::CPathObj& doc, const RunOptions& options) {
 }
 
 std::exception_ptr JobRun::PlayWorkData(kw::pathcore::CPathObj& doc, bool selection) {
-  state_.progress.pathsTotal = selection ? doc.SelCount() : doc.Count();
+  LayerOrder order;
+  layerMap_.GetSort(order.sort);
+  layerMap_.GetType(order.type);
+  state_.progress.pathsTotal = doc.WorkPathCount(kLayerCount, order.sort, order.type, selection);
   PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
   EventsBinding binding(doc, runner);
   try {
-    RequestWorkData(doc, selection);
+    RequestWorkData(doc, selection, order);
   } catch (...) {
     state_.stopFlag = -1;
     return std::current_exception();
@@ -105,16 +108,13 @@ bool JobRun::Refused(kw::pathcore::CPathObj& doc, const RunOptions& options) {
   return true;
 }
 
-void JobRun::RequestWorkData(kw::pathcore::CPathObj& doc, bool selection) {
-  std::vector<int16_t> sort, type;
-  layerMap_.GetSort(sort);
-  layerMap_.GetType(type);
+void JobRun::RequestWorkData(kw::pathcore::CPathObj& doc, bool selection, LayerOrder& order) {
   float offsetX = s_.CutOffsetX, offsetY = s_.CutOffsetY, r = s_.CutR;
   const double kx = PulsesPerMm(s_, 0), ky = PulsesPerMm(s_, 1);
   if (selection)
-    doc.GetWorkDat_Layer_Sel(kx, ky, kLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
+    doc.GetWorkDat_Layer_Sel(kx, ky, kLayerCount, order.sort, order.type, offsetX, offsetY, r, kKnifeAngle);
   else
-    doc.GetWorkDat_Layer(kx, ky, kLayerCount, sort, type, offsetX, offsetY, r, kKnifeAngle);
+    doc.GetWorkDat_Layer(kx, ky, kLayerCount, order.sort, order.type, offsetX, offsetY, r, kKnifeAngle);
 }
 
 RunSummary JobRun::Summary() const {

@@ -168,7 +168,6 @@ void PathRunner::CountCut(const std::vector<int32_t>& X, const std::vector<int32
   for (size_t i = 2; i < X.size(); ++i)
     state_.progress.cutLength += std::hypot((double(X[i]) - X[i - 1]) / kx_, (double(Y[i]) - Y[i - 1]) / ky_);
   ++state_.progress.pathsDone;
-  if (state_.progress.pathsTotal < state_.progress.pathsDone) state_.progress.pathsTotal = state_.progress.pathsDone;
   host_.Progress(state_.progress);
 }
 

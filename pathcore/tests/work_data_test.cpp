@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "doc_test_support.h"
@@ -234,6 +235,50 @@ TEST_F(WorkDataTest, LengthsCountCutPathsAndTheMovesBetweenAllObjects) {
   EXPECT_FLOAT_EQ(doc.SelObjLong(), 10);
   // From the top-left corner (0, 14) to (0, 10), then (3, 4) to (0, 0).
   EXPECT_FLOAT_EQ(doc.MoveLong(), 4 + 5);
+}
+
+// The count a host shows progress against must be what the request then hands over.
+TEST_F(WorkDataTest, PathCountIsWhatTheRequestHandsOver) {
+  struct Case {
+    const char* name;
+    std::vector<int16_t> layers;    // one two-point path per entry
+    std::vector<int32_t> selected;  // objects selected, 1-based
+    std::vector<int16_t> sort, types;
+    bool selectedOnly;
+    int32_t expected;
+  };
+  const std::vector<int16_t> inOrder{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+  const std::vector<int16_t> allCut(15, 0);
+  std::vector<int16_t> scanTwo = allCut;
+  scanTwo[2] = 1;
+  std::vector<int16_t> toolFirst = inOrder;
+  std::swap(toolFirst[0], toolFirst[1]);  // layer 1 at position 0, layer 0 a tool layer
+  const std::vector<Case> cases{
+      {"pen only", {0, 0, 0}, {}, inOrder, allCut, false, 3},
+      {"pen and two tool layers, one lead stroke", {0, 1, 1, 2}, {}, inOrder, allCut, false, 5},
+      {"tool layers only", {2, 2}, {}, inOrder, allCut, false, 3},
+      {"layer beyond the table counts as layer 0", {20, -3}, {}, inOrder, allCut, false, 2},
+      {"a scan layer hands over no path", {0, 2, 2}, {}, inOrder, scanTwo, false, 1},
+      {"selection, lead stroke without a selected tool path", {0, 0, 1}, {2}, inOrder, allCut, true, 2},
+      {"the order decides which layer is the tool layer", {0, 1, 1}, {}, toolFirst, allCut, false, 4},
+      {"a layer listed twice goes out twice", {0, 3}, {}, {3, 0, 3}, allCut, false, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kw::pathcore::CPathObj doc;
+    Host host;
+    doc.SetEvents(&host);
+    for (size_t i = 0; i < c.layers.size(); ++i) Add(doc, {{0, float(i)}, {10, float(i) + 1}}, c.layers[i]);
+    for (int32_t k : c.selected) StoreOf(doc).ObjSel[k] = kw::pathcore::kSelected;
+    doc.ZL();
+    sort_ = c.sort, types_ = c.types;
+    const int32_t count = doc.WorkPathCount(14, sort_, types_, c.selectedOnly);
+    EXPECT_EQ(count, c.expected);
+    ByLayer(doc, 1, c.selectedOnly);
+    const auto paths = std::count_if(host.events.begin(), host.events.end(),
+                                     [](const std::string& e) { return e.starts_with("PATH "); });
+    EXPECT_EQ(paths, count);
+  }
 }
 
 }  // namespace

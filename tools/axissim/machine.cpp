@@ -17,21 +17,28 @@ bool ValidIndex(int axis) { return axis >= 1 && axis <= 4; }
 
 void Machine::AdvanceTo(double t) {
   if (t < now_) return;
-  AdvanceMoves(t);
-  AdvanceBatch(t);
-  now_ = t;
-  RecordSample(t);
+  for (std::optional<double> event = NextEvent(t); event; event = NextEvent(t)) {
+    StepTo(*event);
+    RecordSample(*event);
+  }
+  StepTo(t);
 }
 
-void Machine::AdvanceMoves(double t) {
-  for (int i = 0; i < 4; ++i) AdvanceMove(i, t);
+// The earliest moment up to t at which a move ends or a batch line ends or starts.
+std::optional<double> Machine::NextEvent(double t) const {
+  std::optional<double> next = BatchEvent(t);
+  for (int i = 0; i < 4; ++i) {
+    const std::optional<double> event = MoveEvent(i, t);
+    if (event && (!next || *event < *next)) next = event;
+  }
+  return next;
 }
 
 // A move that runs into an active limit switch stops at the switch; the moment
 // it got there is found by halving, since the position only grows one way.
-void Machine::AdvanceMove(int index, double t) {
-  Axis& axis = axes_[index];
-  if (!axis.move) return;
+std::optional<double> Machine::MoveEvent(int index, double t) const {
+  const Axis& axis = axes_[index];
+  if (!axis.move) return std::nullopt;
   const AxisMove& move = *axis.move;
   const double until = std::min(t, move.EndTime());
   if (!limits_disabled_ && PastLimit(index, move.PositionAt(until), move.Direction())) {
@@ -40,35 +47,61 @@ void Machine::AdvanceMove(int index, double t) {
       const double mid = (lo + hi) / 2;
       (PastLimit(index, move.PositionAt(mid), move.Direction()) ? hi : lo) = mid;
     }
+    return hi;
+  }
+  if (move.EndTime() <= t) return move.EndTime();
+  return std::nullopt;
+}
+
+std::optional<double> Machine::BatchEvent(double t) const {
+  if (line_) return line_->end <= t ? std::optional(line_->end) : std::nullopt;
+  if (!targets_.empty() && batch_time_ <= t) return std::max(batch_time_, now_);
+  return std::nullopt;
+}
+
+void Machine::StepTo(double t) {
+  for (int i = 0; i < 4; ++i) StepMove(i, t);
+  StepBatch(t);
+  now_ = t;
+}
+
+void Machine::StepMove(int index, double t) {
+  Axis& axis = axes_[index];
+  if (!axis.move) return;
+  const AxisMove& move = *axis.move;
+  const double until = std::min(t, move.EndTime());
+  if (!limits_disabled_ && PastLimit(index, move.PositionAt(until), move.Direction())) {
     axis.counter = PastLimit(index, axis.counter, move.Direction()) ? axis.counter : LimitCounter(index);
-    axis.move.reset();
-    RecordSample(hi);
-    return;
+    return EndMove(axis, until);
   }
   axis.counter = move.PositionAt(until);
   if (t >= move.EndTime()) {
     axis.counter = move.EndPosition();
-    axis.move.reset();
-    RecordSample(until);
+    EndMove(axis, move.EndTime());
   }
 }
 
-void Machine::AdvanceBatch(double t) {
-  while (batch_time_ < t) {
-    if (!line_) {
-      if (targets_.empty()) break;
-      StartLine();
-    }
-    const Line& line = *line_;
-    const double until = std::min(t, line.end);
-    const double share = line.end > line.start ? (until - line.start) / (line.end - line.start) : 1.0;
-    for (int i = 0; i < 3; ++i) axes_[i].counter = line.from[i] + (line.to[i] - line.from[i]) * share;
-    batch_time_ = until;
-    if (until < line.end) break;
-    RecordSample(line.end);
-    line_.reset();
+void Machine::EndMove(Axis& axis, double t) {
+  moved_seconds_ += std::max(0.0, t - axis.move->StartTime());
+  axis.move.reset();
+}
+
+// A line starts where and when the one before it ended; a batch that ran dry
+// starts again when the host queues more.
+void Machine::StepBatch(double t) {
+  if (!line_ && !targets_.empty() && batch_time_ <= t) StartLine();
+  if (!line_) {
+    if (targets_.empty()) batch_time_ = std::max(batch_time_, t);
+    return;
   }
-  if (!line_ && targets_.empty()) batch_time_ = std::max(batch_time_, t);
+  const Line line = *line_;
+  const double until = std::min(t, line.end);
+  const double share = line.end > line.start ? (until - line.start) / (line.end - line.start) : 1.0;
+  for (int i = 0; i < 3; ++i) axes_[i].counter = line.from[i] + (line.to[i] - line.from[i]) * share;
+  batch_time_ = until;
+  if (until < line.end) return;
+  moved_seconds_ += line.end - line.start;
+  line_.reset();
 }
 
 void Machine::StartLine() {
@@ -81,15 +114,28 @@ void Machine::StartLine() {
   line_ = line;
 }
 
+// A new move replaces one still under way, from where that one got to.
 void Machine::Move(int axis, int32_t distance, int32_t start_speed, int32_t acceleration, int32_t speed) {
   if (!ValidIndex(axis)) return;
   Axis& a = axes_[axis - 1];
+  if (a.move) EndMove(a, now_);
+  RecordSample(now_);
   a.move = AxisMove(now_, a.counter, distance, start_speed, acceleration, speed);
 }
 
 // Both stops end the move where it is: the simulator has no deceleration ramp for stops.
 void Machine::Stop(int axis) {
-  if (ValidIndex(axis)) axes_[axis - 1].move.reset();
+  if (!ValidIndex(axis) || !axes_[axis - 1].move) return;
+  EndMove(axes_[axis - 1], now_);
+  RecordSample(now_);
+}
+
+double Machine::MotionSeconds() const {
+  double seconds = moved_seconds_;
+  for (const Axis& a : axes_)
+    if (a.move) seconds += std::max(0.0, now_ - a.move->StartTime());
+  if (line_) seconds += std::clamp(now_ - line_->start, 0.0, line_->end - line_->start);
+  return seconds;
 }
 
 void Machine::SetPosition(int axis, int32_t position) {

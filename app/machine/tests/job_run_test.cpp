@@ -224,12 +224,20 @@ TEST_F(JobRunTest, LayerMapDecidesOrderToolAndWhichLayersMove) {
   // Position 1's paths carry layer argument 1, so the knife cuts all three.
   EXPECT_EQ(fake.CallsStartingWith("Pmove(4,500").size(), 3u);
   EXPECT_TRUE(fake.CallsStartingWith("Pmove(4,200").empty());
+  // The progress counts the lead stroke from the first path on.
+  auto totals = [&] {
+    std::vector<std::pair<int32_t, int32_t>> seen;
+    for (const kw::RunProgress& p : host.progress) seen.emplace_back(p.pathsDone, p.pathsTotal);
+    return seen;
+  };
+  EXPECT_EQ(totals(), (std::vector<std::pair<int32_t, int32_t>>{{1, 3}, {2, 3}, {3, 3}}));
 
-  // A point layer gets no answer from the run, so its paths make no motion.
+  // A point layer gets no answer from the run, so its paths make no motion and are not counted.
   Reset();
   layerMap.LayerType(0, 2);
   run.Run(doc, {});
   EXPECT_EQ(fake.batches, (std::vector<Points>{{{-3000, 1000}, {-2000, 1000}}}));
+  EXPECT_EQ(totals(), (std::vector<std::pair<int32_t, int32_t>>{{1, 1}}));
 }
 
 }  // namespace

@@ -151,6 +151,13 @@ class CPathObj {
   int16_t ObjLayer(int32_t Index) const;
   // First and last point of object Index (1..Count), millimetres.
   void ObjEnds(int32_t Index, float& Sx, float& Sy, float& Ex, float& Ey) const;
+  // How many paths GetWorkDat_Layer (or, with SelectedOnly,
+  // GetWorkDat_Layer_Sel) will hand to OutPath for these arguments: every
+  // object of a cut layer (type 0) in the layer order, plus the one lead
+  // stroke before the first tool layer. Lets a host show progress against the
+  // right total from the first path on.
+  int32_t WorkPathCount(int16_t LayerCount, const std::vector<int16_t>& LayerSort,
+                        const std::vector<int16_t>& LayerType, bool SelectedOnly) const;
 
  private:
   friend struct CPathObjInternals;

@@ -44,8 +44,62 @@ TEST(Machine, BatchRecordsAreConsumedAlongThePathAtTheirSpeed) {
   EXPECT_EQ(m.MotionBits(), 0);
   EXPECT_EQ(m.Position(1), 0);
   EXPECT_EQ(m.Position(2), 1000);
-  ASSERT_EQ(m.Path().Samples().size(), 5u);  // the start, three corners and where the first check left it
-  EXPECT_DOUBLE_EQ(m.Path().Samples()[3].time, 2.0);
+  // The start and the three corners, each at its own time; the look at 1.5 s adds nothing.
+  const auto& samples = m.Path().Samples();
+  ASSERT_EQ(samples.size(), 4u);
+  for (size_t i = 0; i < samples.size(); ++i) EXPECT_DOUBLE_EQ(samples[i].time, double(i));
+  EXPECT_DOUBLE_EQ(m.MotionSeconds(), 3.0);
+}
+
+// Three axes started together, X running into its limit switch: looked at once
+// after everything is over or every few milliseconds, the record and the motion
+// time are the same, with each event at its own time and the other axes where they were then.
+TEST(Machine, RecordsEachEventAtItsOwnTimeHoweverOftenItIsLookedAt) {
+  auto start = [](Machine& m) {
+    m.Move(1, 30000, 1000, 0, 10000);  // would take 3 s, meets the switch at 20000 after 2 s
+    m.Move(2, 4000, 1000, 0, 1000);    // 4 s
+    m.Move(4, -2000, 1000, 0, 2000);   // 1 s
+  };
+  Machine once{SimConfig{}}, often{SimConfig{}};
+  start(once);
+  start(often);
+  once.AdvanceTo(100);
+  for (double t = 0; t <= 100; t += 0.003) often.AdvanceTo(t);
+  often.AdvanceTo(100);
+
+  const auto& samples = once.Path().Samples();
+  ASSERT_EQ(samples.size(), 4u);  // the start, Z down, X at its switch, Y's end
+  EXPECT_DOUBLE_EQ(samples[1].time, 1.0);
+  EXPECT_DOUBLE_EQ(samples[1].x, 10000);
+  EXPECT_DOUBLE_EQ(samples[1].y, 1000);
+  EXPECT_DOUBLE_EQ(samples[1].z, -2000);
+  EXPECT_NEAR(samples[2].time, 2.0, 1e-9);
+  EXPECT_DOUBLE_EQ(samples[2].x, 20000);
+  EXPECT_NEAR(samples[2].y, 2000, 1e-6);
+  EXPECT_DOUBLE_EQ(samples[3].time, 4.0);
+  EXPECT_DOUBLE_EQ(samples[3].y, 4000);
+  EXPECT_NEAR(once.MotionSeconds(), 1 + 2 + 4, 1e-9);  // each move counted on its own, idle time not at all
+
+  const auto& looked = often.Path().Samples();
+  ASSERT_EQ(looked.size(), samples.size());
+  for (size_t i = 0; i < samples.size(); ++i) {
+    EXPECT_NEAR(looked[i].time, samples[i].time, 1e-9);
+    EXPECT_NEAR(looked[i].x, samples[i].x, 1e-6);
+    EXPECT_NEAR(looked[i].y, samples[i].y, 1e-6);
+    EXPECT_DOUBLE_EQ(looked[i].z, samples[i].z);
+  }
+  EXPECT_NEAR(often.MotionSeconds(), once.MotionSeconds(), 1e-9);
+}
+
+TEST(Machine, AStopEndsTheMoveAndItsMotionTimeWhereItIs) {
+  Machine m{SimConfig{}};
+  m.Move(2, 5000, 1000, 0, 1000);
+  m.AdvanceTo(1.5);
+  m.Stop(2);
+  m.AdvanceTo(10);
+  EXPECT_EQ(m.Position(2), 1500);
+  EXPECT_DOUBLE_EQ(m.MotionSeconds(), 1.5);
+  EXPECT_DOUBLE_EQ(m.Path().Samples().back().time, 1.5);
 }
 
 TEST(ToolPath, WritesAListAndAnSvgSplitAtZChanges) {

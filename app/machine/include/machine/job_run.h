@@ -64,9 +64,14 @@ class JobRun {
 
  private:
   bool Refused(kw::pathcore::CPathObj& doc, const RunOptions& options);
+  // The layer map's order and kinds, as the work-data request takes them.
+  struct LayerOrder {
+    std::vector<int16_t> sort, type;
+  };
+
   // Every path through the controller; an error thrown on the way, if any.
   std::exception_ptr PlayWorkData(kw::pathcore::CPathObj& doc, bool selection);
-  void RequestWorkData(kw::pathcore::CPathObj& doc, bool selection);
+  void RequestWorkData(kw::pathcore::CPathObj& doc, bool selection, LayerOrder& order);
   void FollowWithLoweredTool();
   RunSummary Summary() const;
 

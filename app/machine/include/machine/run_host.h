@@ -10,7 +10,7 @@ namespace kw {
 
 struct RunProgress {
   int32_t pathsDone = 0;   // paths handed to the controller so far
-  int32_t pathsTotal = 0;  // objects of the job (a tool layer's lead stroke adds one)
+  int32_t pathsTotal = 0;  // paths the document will hand over, the tool layers' lead stroke included
   double cutLength = 0;    // mm streamed with the tool down
 };
 

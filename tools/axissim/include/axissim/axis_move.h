@@ -14,6 +14,7 @@ class AxisMove {
            int32_t speed);
 
   double PositionAt(double time) const;  // pulses
+  double StartTime() const { return start_time_; }
   double EndTime() const { return start_time_ + total_time_; }
   double EndPosition() const { return start_position_ + direction_ * length_; }
   int Direction() const { return direction_; }

@@ -1,6 +1,9 @@
 // The simulated machine: four axes with position counters and trapezoid moves,
 // limit switches, general inputs and outputs, and the batch buffer that is
 // consumed along the path. Time is simulated seconds, handed in by the caller.
+// The tool path records the machine's own events (a move starting, stopping or
+// ending, a limit switch reached, a batch corner) at the moment they happen, so
+// it does not depend on how often or how late the host looks.
 #pragma once
 
 #include <array>
@@ -21,7 +24,8 @@ class Machine {
  public:
   explicit Machine(const SimConfig& config) : config_(config) { RecordSample(0); }
 
-  // Brings every motion up to time t (simulated s); earlier times are ignored.
+  // Brings every motion up to time t (simulated s), handling and recording
+  // each event on the way at its own time; earlier times are ignored.
   void AdvanceTo(double t);
 
   // Axes are 1..4 as the controller numbers them; others are ignored.
@@ -42,6 +46,10 @@ class Machine {
 
   ToolPath& Path() { return path_; }
   double Now() const { return now_; }
+  // Simulated seconds the axes spent moving: the durations of every
+  // single-axis move and every batch line so far, each counted on its own.
+  // Time standing still waiting for the host does not count.
+  double MotionSeconds() const;
 
  private:
   struct Axis {
@@ -58,9 +66,13 @@ class Machine {
     double start, end;               // simulated s
   };
 
-  void AdvanceMoves(double t);
-  void AdvanceMove(int index, double t);
-  void AdvanceBatch(double t);
+  std::optional<double> NextEvent(double t) const;
+  std::optional<double> MoveEvent(int index, double t) const;
+  std::optional<double> BatchEvent(double t) const;
+  void StepTo(double t);
+  void StepMove(int index, double t);
+  void StepBatch(double t);
+  void EndMove(Axis& axis, double t);
   void StartLine();
   bool PastLimit(int index, double counter, int direction) const;
   double LimitCounter(int index) const;
@@ -77,6 +89,7 @@ class Machine {
   double batch_time_ = 0;            // s, how far the batch motion has been computed
   int32_t batch_start_speed_ = 1000;  // pulses/s
   double segment_speed_ = 1000;       // pulses/s, set by type-4 segments
+  double moved_seconds_ = 0;          // s, moves and lines already over
   ToolPath path_;
 };
 

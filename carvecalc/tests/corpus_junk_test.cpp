@@ -1,5 +1,5 @@
-// The readers on the shared corpus of real drawings and on junk: they must
-// never crash, and what they read must scan without faults.
+// The readers on the third-party corpus of real drawings and on junk: they
+// must never crash, and what they read must scan without faults.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include "carvecalc/carve_setup.h"
 #include "carvecalc/carvecalc.h"
 #include "temp_files.h"
+#include "testsupport/test_drawings.h"
 
 namespace {
 
@@ -33,8 +34,7 @@ int ScanAll(Carvecalc& calc, Drawing& d) {
 
 std::vector<fs::path> CorpusFiles() {
   std::vector<fs::path> files;
-  const fs::path root(KW_CORPUS_DIR);
-  if (root.empty() || !fs::exists(root)) return files;
+  const fs::path root = kw::test::CorpusDir();
   for (const auto& e : fs::recursive_directory_iterator(root))
     if (e.is_regular_file() && e.path().filename() != "MANIFEST.tsv") files.push_back(e.path());
   std::sort(files.begin(), files.end());
@@ -42,8 +42,9 @@ std::vector<fs::path> CorpusFiles() {
 }
 
 TEST(Corpus, EveryFileReadsThroughEveryReaderAndScans) {
+  KW_SKIP_WITHOUT_CORPUS();
   const auto files = CorpusFiles();
-  if (files.empty()) GTEST_SKIP() << "no corpus at " << KW_CORPUS_DIR;
+  ASSERT_FALSE(files.empty()) << "no drawings in " << kw::test::CorpusDir();
   TempFiles temp;
   for (const fs::path& file : files) {
     SCOPED_TRACE(file.string());
@@ -63,8 +64,8 @@ TEST(Corpus, EveryFileReadsThroughEveryReaderAndScans) {
 }
 
 TEST(Corpus, KnownDrawingsGiveTheirEntities) {
-  const fs::path root(KW_CORPUS_DIR);
-  if (root.empty() || !fs::exists(root / "dxf/trimesh_ae.r14a.dxf")) GTEST_SKIP();
+  KW_SKIP_WITHOUT_CORPUS();
+  const fs::path root = kw::test::CorpusDir();
   Carvecalc calc;
   Drawing ae = ReadAny(calc, (root / "dxf/trimesh_ae.r14a.dxf").string());
   EXPECT_EQ(ae.lines.size(), 10u);
@@ -74,7 +75,7 @@ TEST(Corpus, KnownDrawingsGiveTheirEntities) {
   Drawing gear = ReadAny(calc, (root / "dxf/dxfviewer_Gear_Sample-iss4.DXF").string());
   EXPECT_EQ(gear.polylines.size(), 255u);
   Drawing star = ReadAny(calc, (root / "plt/embroidermodder_Star.plt").string());
-  EXPECT_GE(star.polylines.size(), 1u);
+  ASSERT_GE(star.polylines.size(), 1u);
   EXPECT_GT(star.polylines[0].polycount, 1000);
   TempFiles temp;
   std::string src = (root / "dst/embroidermodder_Star.DST").string(), out = temp.Path("star.txt");

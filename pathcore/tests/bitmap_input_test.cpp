@@ -4,6 +4,7 @@
 
 #include "doc_test_support.h"
 #include "support/byte_writer.h"
+#include "testsupport/test_drawings.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ TEST_F(BitmapInputTest, AOneBitBitmapBecomesAFrameOfItsSizeInMillimetres) {
 TEST_F(BitmapInputTest, OtherBitmapsAndShortFilesAddNothing) {
   kw::pathcore::CPathObj doc;
   doc.BmpInput(Write(BitmapFile(20, 10, 24, 12000)));
+  doc.BmpInput(Write(BitmapFile(20, 10, 8, 12000), "pal8.bmp"));
   auto truncated = BitmapFile(200, 100, 1, 12000);
   truncated.resize(300);
   doc.BmpInput(Write(truncated, "short.bmp"));
@@ -69,8 +71,8 @@ TEST_F(BitmapInputTest, OtherBitmapsAndShortFilesAddNothing) {
 }
 
 TEST_F(BitmapInputTest, CorpusBitmapsImportOnlyWhenMonochrome) {
-  const std::string dir = std::string(KW_CORPUS_DIR) + "/bmp/";
-  if (!std::filesystem::exists(dir)) GTEST_SKIP() << "no corpus";
+  KW_SKIP_WITHOUT_CORPUS();
+  const std::string dir = (kw::test::CorpusDir() / "bmp").string() + "/";
   const std::vector<std::pair<std::string, int>> files{{"bmpsuite_pal1.bmp", 1}, {"pillow_eps_1.bmp", 1},
                                                        {"bmpsuite_pal8topdown.bmp", 0}, {"bmpsuite_rgb24.bmp", 0},
                                                        {"bmpsuite_bad_shortfile.bmp", 0}};

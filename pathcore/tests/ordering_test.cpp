@@ -8,6 +8,7 @@
 
 #include "doc_test_support.h"
 #include "document/distance_order.h"
+#include "testsupport/test_drawings.h"
 
 namespace {
 
@@ -259,8 +260,8 @@ namespace {
 // Real drawings: the search finds the scan's order on every corpus file small
 // enough for the quadratic scan.
 TEST_F(OrderingTest, SearchOrderEqualsScanOrderOnTheCorpus) {
-  const std::filesystem::path corpus(KW_CORPUS_DIR);
-  if (!std::filesystem::exists(corpus)) GTEST_SKIP() << "no corpus";
+  KW_SKIP_WITHOUT_CORPUS();
+  const std::filesystem::path corpus = kw::test::CorpusDir();
   int compared = 0;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus)) {
     std::string ext = entry.path().extension().string();

@@ -1,6 +1,7 @@
 #include "app/cli/document_summary.h"
 
 #include <map>
+#include <nlohmann/json.hpp>
 
 #include "app/cli/json_text.h"
 #include "pathcore/document/path_obj_internals.h"
@@ -8,45 +9,47 @@
 namespace kwcli {
 namespace {
 
-std::string LayerCensus(const pathcore::PathStore& s) {
+using nlohmann::ordered_json;
+
+// The values the document measures in single precision.
+const SingleKeys kSingleKeys{"cut_length_mm", "travel_length_mm", "safe_rect", "order"};
+
+ordered_json LayerCensus(const pathcore::PathStore& s) {
   std::map<int16_t, int32_t> counts{{0, 0}, {1, 0}};
   for (int32_t k = 1; k <= s.ObjN; ++k) ++counts[s.ObjLayer[k]];
-  std::string text;
-  for (const auto& [layer, n] : counts) {
-    text += (text.empty() ? "\"" : ", \"") + std::to_string(layer) + "\": " + std::to_string(n);
-  }
-  return "{" + text + "}";
+  ordered_json census = ordered_json::object();
+  for (const auto& [layer, n] : counts) census[std::to_string(layer)] = n;
+  return census;
 }
 
-std::string SafeRect(const pathcore::CPathObj& doc) {
+ordered_json SafeRect(const pathcore::CPathObj& doc) {
   float xmin = 0, xmax = 0, ymin = 0, ymax = 0;
   doc.GetSafeRect(0, 0, xmin, xmax, ymin, ymax);
-  return "[" + JsonNumberOfSingle(xmin) + ", " + JsonNumberOfSingle(xmax) + ", " + JsonNumberOfSingle(ymin) + ", " +
-         JsonNumberOfSingle(ymax) + "]";
+  return {xmin, xmax, ymin, ymax};
 }
 
-std::string Order(const pathcore::PathStore& s) {
-  std::string text;
-  for (int32_t k = 1; k <= s.ObjN; ++k) {
-    text += (k == 1 ? "[" : ", [") + JsonNumberOfSingle(s.ObjSx[k]) + ", " + JsonNumberOfSingle(s.ObjSy[k]) + ", " +
-            JsonNumberOfSingle(s.ObjEx[k]) + ", " + JsonNumberOfSingle(s.ObjEy[k]) + "]";
-  }
-  return "[" + text + "]";
+ordered_json Order(const pathcore::PathStore& s) {
+  ordered_json order = ordered_json::array();
+  for (int32_t k = 1; k <= s.ObjN; ++k) order.push_back({s.ObjSx[k], s.ObjSy[k], s.ObjEx[k], s.ObjEy[k]});
+  return order;
 }
 
 }  // namespace
 
 std::string SummaryJson(const pathcore::CPathObj& doc, bool withOrder) {
   const auto& s = pathcore::CPathObjInternals::Store(doc);
-  std::string json = "{\"paths\": " + std::to_string(doc.Count()) + ", \"subpaths\": " +
-                     std::to_string(doc.SubCount()) + ", \"points\": " + std::to_string(s.PointN) +
-                     ", \"bounds\": {\"xmin\": " + JsonNumber(doc.Xmin()) + ", \"ymin\": " + JsonNumber(doc.Ymin()) +
-                     ", \"xmax\": " + JsonNumber(doc.Xmax()) + ", \"ymax\": " + JsonNumber(doc.Ymax()) +
-                     "}, \"cut_length_mm\": " + JsonNumberOfSingle(doc.ObjLong()) +
-                     ", \"travel_length_mm\": " + JsonNumberOfSingle(doc.MoveLong()) +
-                     ", \"layers\": " + LayerCensus(s) + ", \"safe_rect\": " + SafeRect(doc);
-  if (withOrder) json += ", \"order\": " + Order(s);
-  return json + "}";
+  ordered_json summary{
+      {"paths", doc.Count()},
+      {"subpaths", doc.SubCount()},
+      {"points", s.PointN},
+      {"bounds", {{"xmin", doc.Xmin()}, {"ymin", doc.Ymin()}, {"xmax", doc.Xmax()}, {"ymax", doc.Ymax()}}},
+      {"cut_length_mm", doc.ObjLong()},
+      {"travel_length_mm", doc.MoveLong()},
+      {"layers", LayerCensus(s)},
+      {"safe_rect", SafeRect(doc)},
+  };
+  if (withOrder) summary["order"] = Order(s);
+  return JsonText(summary, kSingleKeys);
 }
 
 }  // namespace kwcli

@@ -1,12 +1,14 @@
 // kerfwright-cli carve: the engraving computation library's rows for a
 // drawing, as text, and as a picture of the burn segments over the outlines.
 #include <QImage>
+#include <CLI/CLI.hpp>
 #include <cstdio>
-#include <cstdlib>
+#include <memory>
 
 #include "commands.h"
 #include "carvecalc/carve_picture.h"
 #include "carvecalc/carve_setup.h"
+#include "support/number_option.h"
 
 namespace kw::cli {
 namespace {
@@ -17,23 +19,6 @@ struct CarveArgs {
   int16_t bitcount = 0;
   std::string output;  // PNG, optional
 };
-
-bool ParseCarveArgs(const std::vector<std::string>& args, CarveArgs& out) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if ((a == "--space" || a == "--bitcount" || a == "-o") && i + 1 < args.size()) {
-      const std::string& v = args[++i];
-      if (a == "--space") out.space = std::strtof(v.c_str(), nullptr);
-      else if (a == "--bitcount") out.bitcount = static_cast<int16_t>(std::atoi(v.c_str()));
-      else out.output = v;
-    } else if (!a.starts_with("-") && out.file.empty()) {
-      out.file = a;
-    } else {
-      return false;
-    }
-  }
-  return !out.file.empty() && out.space > 0;
-}
 
 bool SavePicture(const std::vector<kw::carvecalc::carve>& rows, const kw::carvecalc::Drawing& drawing,
                  const std::string& output) {
@@ -47,14 +32,7 @@ bool SavePicture(const std::vector<kw::carvecalc::carve>& rows, const kw::carvec
   return image.save(QString::fromStdString(output), "PNG");
 }
 
-}  // namespace
-
-int RunCarve(const std::vector<std::string>& args) {
-  CarveArgs parsed;
-  if (!ParseCarveArgs(args, parsed)) {
-    std::fputs("usage: kerfwright-cli carve FILE --space MM [--bitcount B] [-o OUT.png]\n", stderr);
-    return 2;
-  }
+int RunCarve(const CarveArgs& parsed) {
   kw::carvecalc::Carvecalc calc;
   kw::carvecalc::Drawing drawing;
   kw::carvecalc::ReadDrawing(calc, parsed.file, drawing);
@@ -74,6 +52,23 @@ int RunCarve(const std::vector<std::string>& args) {
     return 1;
   }
   return 0;
+}
+
+}  // namespace
+
+Command AddCarve(CLI::App& program) {
+  auto args = std::make_shared<CarveArgs>();
+  auto* command = program.add_subcommand(
+      "carve", "The engraving library's scan rows of a drawing");
+  command->add_option("FILE", args->file, "the drawing")->required();
+  kw::AddNumberOption(*command, "--space", args->space, 0.001f, 10000.0f, "mm between rows, 0.001..10000")
+      ->type_name("MM")
+      ->required();
+  kw::AddNumberOption<int16_t>(*command, "--bitcount", args->bitcount, 0, 9,
+                               "decimal digits of the row heights, 0..9 (default 0)");
+  command->add_option("-o,--output", args->output, "also draw the rows over the outlines into this PNG")
+      ->type_name("OUT.png");
+  return {command, [args] { return RunCarve(*args); }};
 }
 
 }  // namespace kw::cli

@@ -1,15 +1,16 @@
 // kerfwright-cli info: imports the files into one document and prints its
 // counts, bounds, lengths and layer census as one JSON object.
+#include <CLI/CLI.hpp>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "commands.h"
-#include "import_files.h"
 #include "document_summary.h"
+#include "import_files.h"
 
 namespace kw::cli {
-
 namespace {
 
 struct InfoArgs {
@@ -17,36 +18,26 @@ struct InfoArgs {
   std::vector<std::string> files;
 };
 
-bool ParseInfoArgs(const std::vector<std::string>& args, InfoArgs& out, std::string& error) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--dxf-cut-layer" || a == "--plt-cut-pen") {
-      if (i + 1 == args.size()) return error = a + " needs a value", false;
-      (a == "--dxf-cut-layer" ? out.options.dxfCutLayer : out.options.pltCutPen) = args[++i];
-    } else {
-      out.files.push_back(a);
-    }
-  }
-  if (out.files.empty()) error = "no file given";
-  return !out.files.empty();
-}
-
-}  // namespace
-
-int RunInfo(const std::vector<std::string>& args) {
-  InfoArgs parsed;
-  std::string error;
-  if (!ParseInfoArgs(args, parsed, error)) {
-    std::fprintf(stderr, "kerfwright-cli info: %s\n", error.c_str());
-    return 2;
-  }
+int RunInfo(const InfoArgs& args) {
   kw::pathcore::CPathObj doc;
-  if (!ImportFiles(doc, parsed.files, parsed.options, error)) {
+  std::string error;
+  if (!ImportFiles(doc, args.files, args.options, error)) {
     std::fprintf(stderr, "kerfwright-cli info: %s\n", error.c_str());
     return 1;
   }
   std::printf("%s\n", SummaryJson(doc).c_str());
   return 0;
+}
+
+}  // namespace
+
+Command AddInfo(CLI::App& program) {
+  auto args = std::make_shared<InfoArgs>();
+  auto* command = program.add_subcommand(
+      "info", "JSON summary of the drawings imported as one document");
+  command->add_option("FILE", args->files, "drawings to import (dxf, plt, hpgl, ai, dst, bmp)")->required();
+  AddImportOptions(*command, args->options);
+  return {command, [args] { return RunInfo(*args); }};
 }
 
 }  // namespace kw::cli

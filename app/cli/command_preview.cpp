@@ -3,7 +3,9 @@
 // fitted as the program's "show all" fits it.
 #include <QImage>
 #include <QPainter>
+#include <CLI/CLI.hpp>
 #include <cstdio>
+#include <memory>
 
 #include "commands.h"
 #include "open_document.h"
@@ -12,6 +14,7 @@
 #include "view_fit.h"
 #include "machine/cut_layer.h"
 #include "render/qt_canvas.h"
+#include "support/number_option.h"
 #include "machine/layer_count.h"
 
 namespace kw::cli {
@@ -24,41 +27,6 @@ struct PreviewArgs {
   bool moves = false;
   std::string output;
 };
-
-bool ParsePreviewArgs(const std::vector<std::string>& args, PreviewArgs& out, std::string& error) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool valued = a == "--ops" || a == "--width" || a == "--height" || a == "-o" || a == "--dxf-cut-layer" ||
-                        a == "--plt-cut-pen";
-    if (valued && i + 1 == args.size()) return error = a + " needs a value", false;
-    if (a == "--ops") {
-      auto steps = ParseOps(args[++i], error);
-      if (!steps) return false;
-      out.process.steps = std::move(*steps);
-    } else if (a == "--width" || a == "--height") {
-      const int v = std::atoi(args[++i].c_str());
-      if (v < 16 || v > 20000) return error = a + " must be 16..20000 pixels", false;
-      (a == "--width" ? out.width : out.height) = v;
-    } else if (a == "-o") {
-      out.output = args[++i];
-    } else if (a == "--dxf-cut-layer") {
-      out.import.dxfCutLayer = args[++i];
-    } else if (a == "--plt-cut-pen") {
-      out.import.pltCutPen = args[++i];
-    } else if (a == "--moves") {
-      out.moves = true;
-    } else if (a.starts_with("-")) {
-      return error = "unknown option " + a, false;
-    } else {
-      out.process.files.push_back(a);
-    }
-  }
-  if (out.process.files.empty() || out.output.empty()) {
-    return error = "usage: kerfwright-cli preview FILE... [--ops LIST] [--width PX] [--height PX] [--moves] -o OUT.png",
-           false;
-  }
-  return true;
-}
 
 QImage Render(kw::pathcore::CPathObj& doc, const PreviewArgs& a) {
   QImage image(a.width, a.height, QImage::Format_RGB32);
@@ -78,23 +46,30 @@ QImage Render(kw::pathcore::CPathObj& doc, const PreviewArgs& a) {
   return image;
 }
 
-}  // namespace
-
-int RunPreview(const std::vector<std::string>& args) {
-  PreviewArgs parsed;
-  std::string error;
-  if (!ParsePreviewArgs(args, parsed, error)) {
-    std::fprintf(stderr, "kerfwright-cli preview: %s\n", error.c_str());
-    return 2;
-  }
+int RunPreview(const PreviewArgs& args) {
   kw::pathcore::CPathObj doc;
-  if (!OpenDocument(doc, parsed.process, parsed.import, "preview")) return 1;
-  if (!Render(doc, parsed).save(QString::fromStdString(parsed.output), "PNG")) {
-    std::fprintf(stderr, "kerfwright-cli preview: %s: cannot be written\n", parsed.output.c_str());
+  if (!OpenDocument(doc, args.process, args.import, "preview")) return 1;
+  if (!Render(doc, args).save(QString::fromStdString(args.output), "PNG")) {
+    std::fprintf(stderr, "kerfwright-cli preview: %s: cannot be written\n", args.output.c_str());
     return 1;
   }
-  std::printf("%s: %d x %d pixels, %d paths\n", parsed.output.c_str(), parsed.width, parsed.height, doc.Count());
+  std::printf("%s: %d x %d pixels, %d paths\n", args.output.c_str(), args.width, args.height, doc.Count());
   return 0;
+}
+
+}  // namespace
+
+Command AddPreview(CLI::App& program) {
+  auto args = std::make_shared<PreviewArgs>();
+  auto* command = program.add_subcommand(
+      "preview", "Draw the document onto a PNG, fitted as \"show all\"");
+  AddDocumentOptions(*command, args->process, false);
+  command->add_option("-o,--output", args->output, "the PNG to write")->type_name("OUT.png")->required();
+  kw::AddNumberOption(*command, "--width", args->width, 16, 20000, "width in pixels, 16..20000 (default 1200)");
+  kw::AddNumberOption(*command, "--height", args->height, 16, 20000, "height in pixels, 16..20000 (default 900)");
+  command->add_flag("--moves", args->moves, "also draw the empty moves between paths");
+  AddImportOptions(*command, args->import);
+  return {command, [args] { return RunPreview(*args); }};
 }
 
 }  // namespace kw::cli

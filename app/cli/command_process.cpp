@@ -1,52 +1,51 @@
 // kerfwright-cli process: imports the files (or loads document images),
 // applies the listed operations in order and prints the document summary.
+#include <CLI/CLI.hpp>
 #include <cstdio>
+#include <memory>
 
 #include "commands.h"
-#include "open_document.h"
 #include "document_summary.h"
 #include "import_files.h"
+#include "open_document.h"
 #include "process_command.h"
 
 namespace kw::cli {
 namespace {
 
-// Options of this command that the shared parser does not know.
-struct Extras {
-  bool order = false;
+struct ProcessCommandArgs {
+  ProcessArgs process;
   ImportOptions import;
+  bool order = false;
 };
 
-std::vector<std::string> TakeExtras(const std::vector<std::string>& args, Extras& extras, std::string& error) {
-  std::vector<std::string> rest;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--order") {
-      extras.order = true;
-    } else if (args[i] == "--dxf-cut-layer" || args[i] == "--plt-cut-pen") {
-      if (i + 1 == args.size()) error = args[i] + " needs a value";
-      else (args[i] == "--dxf-cut-layer" ? extras.import.dxfCutLayer : extras.import.pltCutPen) = args[++i];
-    } else {
-      rest.push_back(args[i]);
-    }
-  }
-  return rest;
+int RunProcessCommand(const ProcessCommandArgs& args) {
+  kw::pathcore::CPathObj doc;
+  if (!OpenDocument(doc, args.process, args.import, "process")) return 1;
+  std::printf("%s\n", SummaryJson(doc, args.order).c_str());
+  return 0;
+}
+
+std::string OperationsFooter() {
+  return "Operations of --ops, applied in order, most of them to the selected paths; numbers follow\n"
+         "the name after colons, e.g. selall,hb:0.05,autofb:0.05,autos:\n" +
+         OperationsHelp();
 }
 
 }  // namespace
 
-int RunProcessCommand(const std::vector<std::string>& args) {
-  Extras extras;
-  std::string error;
-  const auto rest = TakeExtras(args, extras, error);
-  const auto parsed = error.empty() ? ParseProcessArgs(rest, error) : std::nullopt;
-  if (!parsed) {
-    std::fprintf(stderr, "kerfwright-cli process: %s\n", error.c_str());
-    return 2;
-  }
-  kw::pathcore::CPathObj doc;
-  if (!OpenDocument(doc, *parsed, extras.import, "process")) return 1;
-  std::printf("%s\n", SummaryJson(doc, extras.order).c_str());
-  return 0;
+Command AddProcess(CLI::App& program) {
+  auto args = std::make_shared<ProcessCommandArgs>();
+  auto* command = program.add_subcommand(
+      "process", "Apply operations to the document, print its summary");
+  AddDocumentOptions(*command, args->process, true);
+  command->add_flag("--order", args->order, "also print the first and last point of every path, in job order");
+  command->add_option("--save-image", args->process.saveImage, "write the document image to OUT")->type_name("OUT");
+  command->add_option("--save-dat", args->process.saveDat, "write the point lists as text to OUT.txt")
+      ->type_name("OUT.txt");
+  AddImportOptions(*command, args->import);
+  command->footer(OperationsFooter());
+  return {command, [args] { return RunProcessCommand(*args); }};
 }
 
 }  // namespace kw::cli

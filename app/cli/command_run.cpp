@@ -1,5 +1,7 @@
 // kerfwright-cli run and home: a job, or the homing sequence, on a controller.
+#include <CLI/CLI.hpp>
 #include <cstdio>
+#include <memory>
 
 #include "commands.h"
 #include "machine_job.h"
@@ -14,16 +16,11 @@ void PrintRunSummary(const MachineJobResult& r) {
               r.run.cutOff ? ", paper cut off" : "");
 }
 
-int RunRun(const std::vector<std::string>& args) {
-  MachineJobArgs parsed;
-  std::string error;
-  if (!ParseMachineJobArgs(args, parsed, error, true) || parsed.files.empty()) {
-    std::fprintf(stderr, "kerfwright-cli run: %s\nusage: kerfwright-cli run FILE... --controller HOST:PORT "
-                 "[--folder DIR] [--selection] [--no-autolayout] [--force]\n", error.c_str());
-    return 2;
-  }
+namespace {
+
+int RunRun(const MachineJobArgs& args) {
   MachineJobResult result;
-  if (!RunMachineJob(parsed, kw::Axisnet(), result)) {
+  if (!RunMachineJob(args, kw::Axisnet(), result)) {
     std::fprintf(stderr, "kerfwright-cli run: %s\n", result.error.c_str());
     return 1;
   }
@@ -31,20 +28,32 @@ int RunRun(const std::vector<std::string>& args) {
   return result.run.started && !result.run.stopped ? 0 : 1;
 }
 
-int RunHome(const std::vector<std::string>& args) {
-  MachineJobArgs parsed;
+int RunHome(const MachineJobArgs& args) {
   std::string error;
-  if (!ParseMachineJobArgs(args, parsed, error, true) || !parsed.files.empty()) {
-    std::fprintf(stderr, "kerfwright-cli home: %s\nusage: kerfwright-cli home --controller HOST:PORT [--folder DIR]\n",
-                 error.c_str());
-    return 2;
-  }
-  if (!HomeMachine(parsed, kw::Axisnet(), error)) {
+  if (!HomeMachine(args, kw::Axisnet(), error)) {
     std::fprintf(stderr, "kerfwright-cli home: %s\n", error.c_str());
     return 1;
   }
   std::printf("homed\n");
   return 0;
+}
+
+}  // namespace
+
+Command AddRun(CLI::App& program) {
+  auto args = std::make_shared<MachineJobArgs>();
+  auto* command = program.add_subcommand(
+      "run", "Run the job on a controller; Ctrl-C stops it");
+  command->add_option("FILE", args->files, "drawings to import (dxf, plt, hpgl, ai, dst, bmp)")->required();
+  AddMachineJobOptions(*command, *args, true, true);
+  return {command, [args] { return RunRun(*args); }};
+}
+
+Command AddHome(CLI::App& program) {
+  auto args = std::make_shared<MachineJobArgs>();
+  auto* command = program.add_subcommand("home", "Run the homing sequence on a controller");
+  AddMachineJobOptions(*command, *args, false, true);
+  return {command, [args] { return RunHome(*args); }};
 }
 
 }  // namespace kw::cli

@@ -1,7 +1,9 @@
 // kerfwright-cli settings: prints every setting of a folder's Setting.ini, or
 // writes one, a quick way to prepare a machine configuration.
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "commands.h"
 #include "machine/settings_file.h"
@@ -9,30 +11,41 @@
 
 namespace kw::cli {
 
-int RunSettings(const std::vector<std::string>& args) {
-  std::filesystem::path folder = kw::pathcore::AppPath();
+namespace {
+
+struct SettingsArgs {
+  std::string folder;  // empty: the program folder
   std::vector<std::string> assignments;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if ((args[i] == "--folder" || args[i] == "--set") && i + 1 < args.size()) {
-      if (args[i] == "--folder") folder = args[++i];
-      else assignments.push_back(args[++i]);
-    } else {
-      std::fputs("usage: kerfwright-cli settings [--folder DIR] [--set SECTION/KEY=VALUE]...\n", stderr);
-      return 2;
-    }
-  }
+};
+
+int RunSettings(const SettingsArgs& args) {
+  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::AppPath() : std::filesystem::path(args.folder);
   const auto file = folder / "Setting.ini";
-  for (const auto& assignment : assignments) {
+  for (const auto& assignment : args.assignments) {
     if (const auto problem = kw::WriteSettingAssignment(file, assignment)) {
       std::fprintf(stderr, "kerfwright-cli settings: %s\n", problem->c_str());
       return 1;
     }
   }
-  if (!assignments.empty()) return 0;
+  if (!args.assignments.empty()) return 0;
   const auto loaded = kw::LoadSettings(file);
   for (const auto& problem : loaded.problems) std::fprintf(stderr, "kerfwright-cli settings: %s\n", problem.c_str());
   kw::PrintSettings(std::cout, loaded.settings);
   return 0;
+}
+
+}  // namespace
+
+Command AddSettings(CLI::App& program) {
+  auto args = std::make_shared<SettingsArgs>();
+  auto* command = program.add_subcommand(
+      "settings", "Print the settings of Setting.ini, or write some");
+  command->add_option("--folder", args->folder, "the folder of Setting.ini (default: the program's folder)")
+      ->type_name("DIR");
+  command->add_option("--set", args->assignments, "write one setting instead of printing them; repeatable")
+      ->type_name("SECTION/KEY=VALUE")
+      ->allow_extra_args(false);
+  return {command, [args] { return RunSettings(*args); }};
 }
 
 }  // namespace kw::cli

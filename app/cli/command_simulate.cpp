@@ -1,15 +1,17 @@
 // kerfwright-cli simulate: the job of run, against the simulated controller
 // started in this process on 127.0.0.1, homed first; then a summary and a
 // picture of what the machine did.
+#include <CLI/CLI.hpp>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <memory>
 
 #include "commands.h"
 #include "job_picture.h"
 #include "machine_job.h"
 #include "machine/axisnet_binding.h"
 #include "machine/machine_settings.h"
+#include "support/number_option.h"
 #include "axissim/simulator.h"
 
 namespace kw::cli {
@@ -21,25 +23,6 @@ struct SimulateArgs {
   double speedup = 50;
 };
 
-bool ParseSimulateArgs(const std::vector<std::string>& args, SimulateArgs& out, std::string& error) {
-  std::vector<std::string> rest;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if ((a == "--png" || a == "--svg" || a == "--speedup") && i + 1 < args.size()) {
-      const std::string& v = args[++i];
-      if (a == "--png") out.png = v;
-      else if (a == "--svg") out.svg = v;
-      else out.speedup = std::strtod(v.c_str(), nullptr);
-    } else {
-      rest.push_back(a);
-    }
-  }
-  if (!(out.speedup >= 1 && out.speedup <= 10000)) return error = "--speedup must be 1..10000", false;
-  if (!ParseMachineJobArgs(rest, out.job, error, false)) return false;
-  if (out.job.files.empty()) return error = "no file given", false;
-  return true;
-}
-
 double MotionSeconds(kw::axissim::Simulator& sim) {
   return sim.With([](kw::axissim::Machine& m, const auto&) { return m.MotionSeconds(); });
 }
@@ -48,16 +31,8 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-}  // namespace
-
-int RunSimulate(const std::vector<std::string>& args) {
-  SimulateArgs parsed;
+int RunSimulate(SimulateArgs parsed) {
   std::string error;
-  if (!ParseSimulateArgs(args, parsed, error)) {
-    std::fprintf(stderr, "kerfwright-cli simulate: %s\nusage: kerfwright-cli simulate FILE... [--png OUT.png] "
-                 "[--svg OUT.svg] [--speedup K] [--folder DIR] [--selection] [--no-autolayout]\n", error.c_str());
-    return 2;
-  }
   kw::axissim::SimConfig config;
   config.speedup = parsed.speedup;
   kw::axissim::Simulator sim(config);
@@ -93,6 +68,22 @@ int RunSimulate(const std::vector<std::string>& args) {
   }
   sim.Stop();
   return result.run.started && !result.run.stopped ? 0 : 1;
+}
+
+}  // namespace
+
+Command AddSimulate(CLI::App& program) {
+  auto args = std::make_shared<SimulateArgs>();
+  auto* command = program.add_subcommand(
+      "simulate", "Run the job on a simulated controller and draw it");
+  command->add_option("FILE", args->job.files, "drawings to import (dxf, plt, hpgl, ai, dst, bmp)")->required();
+  command->add_option("--png", args->png, "draw what the machine did into this PNG")->type_name("OUT.png");
+  command->add_option("--svg", args->svg, "draw the head's path into this SVG")->type_name("OUT.svg");
+  kw::AddNumberOption(*command, "--speedup", args->speedup, 1.0, 10000.0,
+                      "simulated seconds per real second, 1..10000 (default 50)")
+      ->type_name("K");
+  AddMachineJobOptions(*command, args->job, true, false);
+  return {command, [args] { return RunSimulate(*args); }};
 }
 
 }  // namespace kw::cli

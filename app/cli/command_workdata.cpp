@@ -1,7 +1,10 @@
 // kerfwright-cli workdata: prints the events of one work-data request, one
 // line each, answering the layer questions from the command line.
-#include <charconv>
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
+#include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -9,10 +12,18 @@
 #include "open_document.h"
 #include "import_files.h"
 #include "process_command.h"
+#include "support/number_option.h"
 #include "machine/layer_count.h"
 
 namespace kw::cli {
 namespace {
+
+
+struct ScanLayer {
+  int16_t dpi = 0;
+  bool bidirectional = false;
+  int32_t accl = 0, backGap = 0;  // machine units
+};
 
 struct WorkdataArgs {
   ProcessArgs process;
@@ -21,73 +32,69 @@ struct WorkdataArgs {
   std::optional<std::vector<int16_t>> layerTypes;
   float offsetX = 0, offsetY = 0, r = 0;
   int16_t angle = 1;
-  std::optional<std::vector<double>> scan;  // dpi, dir, accl, backgap
-  std::optional<float> drill;               // mm
+  std::optional<ScanLayer> scan;
+  std::optional<float> drill;  // mm
 };
 
-// "a:b:c" or "a,b,c" as numbers; nothing when any part is not one.
-std::optional<std::vector<double>> Numbers(const std::string& text, char separator) {
-  std::vector<double> out;
-  size_t at = 0;
-  while (at <= text.size()) {
+// The parts of a compound option ("DX:DY", "T0,T1,..."); with a wanted
+// count, any other count is a usage error showing the option's form.
+std::vector<std::string_view> Fields(const std::string& option, std::string_view text, char separator,
+                                     size_t wanted = 0, const std::string& form = {}) {
+  std::vector<std::string_view> fields;
+  for (size_t at = 0; at <= text.size();) {
     const size_t end = std::min(text.find(separator, at), text.size());
-    double v = 0;
-    const auto [p, ec] = std::from_chars(text.data() + at, text.data() + end, v);
-    if (ec != std::errc() || p != text.data() + end) return std::nullopt;
-    out.push_back(v);
+    fields.push_back(text.substr(at, end - at));
     at = end + 1;
   }
-  return out;
+  if (wanted != 0 && fields.size() != wanted) throw CLI::ValidationError(option, "wants " + form);
+  return fields;
 }
 
-bool Take(const std::vector<std::string>& args, size_t& i, std::vector<double>& values, size_t count, char sep,
-          std::string& error) {
-  const auto parsed = Numbers(args[++i], sep);
-  if (!parsed || (count && parsed->size() != count)) return error = args[i - 1] + ": bad value " + args[i], false;
-  values = *parsed;
-  return true;
+constexpr float kSingleMax = std::numeric_limits<float>::max();
+
+void AddOffset(CLI::App& command, WorkdataArgs& a) {
+  command.add_option_function<std::string>(
+      "--offset",
+      [&a](const std::string& text) {
+        const auto f = Fields("--offset", text, ':', 2, "DX:DY");
+        a.offsetX = kw::OptionNumber("--offset DX", f[0], -kSingleMax, kSingleMax);
+        a.offsetY = kw::OptionNumber("--offset DY", f[1], -kSingleMax, kSingleMax);
+      },
+      "offset in mm of the tool that cuts the layers after the first (default 0:0)")
+      ->type_name("DX:DY");
 }
 
-bool ParseWorkdataArgs(const std::vector<std::string>& args, WorkdataArgs& out, std::string& error) {
-  bool haveXk = false, haveYk = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    std::vector<double> v;
-    const bool valued = a == "--ops" || a == "--xk" || a == "--yk" || a == "--layer-types" || a == "--offset" ||
-                        a == "--r" || a == "--angle" || a == "--scan" || a == "--drill";
-    if (valued && i + 1 == args.size()) return error = a + " needs a value", false;
-    if (a == "--ops") {
-      auto steps = ParseOps(args[++i], error);
-      if (!steps) return false;
-      out.process.steps = std::move(*steps);
-    } else if (a == "--xk" || a == "--yk" || a == "--r" || a == "--angle" || a == "--drill") {
-      if (!Take(args, i, v, 1, ':', error)) return false;
-      if (a == "--xk") out.xk = v[0], haveXk = true;
-      if (a == "--yk") out.yk = v[0], haveYk = true;
-      if (a == "--r") out.r = static_cast<float>(v[0]);
-      if (a == "--angle") out.angle = static_cast<int16_t>(v[0]);
-      if (a == "--drill") out.drill = static_cast<float>(v[0]);
-    } else if (a == "--offset") {
-      if (!Take(args, i, v, 2, ':', error)) return false;
-      out.offsetX = static_cast<float>(v[0]), out.offsetY = static_cast<float>(v[1]);
-    } else if (a == "--scan") {
-      if (!Take(args, i, v, 4, ':', error)) return false;
-      out.scan = v;
-    } else if (a == "--layer-types") {
-      if (!Take(args, i, v, 0, ',', error)) return false;
-      out.layerTypes = std::vector<int16_t>(v.begin(), v.end());
-    } else if (a.starts_with("-")) {
-      return error = "unknown option " + a, false;
-    } else {
-      out.process.files.push_back(a);
-    }
-  }
-  if (out.process.files.empty() || !haveXk || !haveYk) {
-    return error = "usage: kerfwright-cli workdata FILE... [--ops LIST] --xk K --yk K [--layer-types T0,T1,...] "
-                   "[--offset DX:DY] [--r R] [--angle A] [--scan DPI:DIR:ACCL:BACKGAP] [--drill STEP]",
-           false;
-  }
-  return true;
+void AddScan(CLI::App& command, WorkdataArgs& a) {
+  command.add_option_function<std::string>(
+      "--scan",
+      [&a](const std::string& text) {
+        const auto f = Fields("--scan", text, ':', 4, "DPI:DIR:ACCL:BACKGAP");
+        ScanLayer scan;
+        scan.dpi = kw::OptionNumber<int16_t>("--scan DPI", f[0], 1, INT16_MAX);
+        scan.bidirectional = kw::OptionNumber<int16_t>("--scan DIR", f[1], 0, 1) == 1;
+        scan.accl = kw::OptionNumber<int32_t>("--scan ACCL", f[2], INT32_MIN, INT32_MAX);
+        scan.backGap = kw::OptionNumber<int32_t>("--scan BACKGAP", f[3], INT32_MIN, INT32_MAX);
+        a.scan = scan;
+      },
+      "engrave the scan layers: lines per inch, 1 both directions or 0 forward only, lead-in and backlash "
+      "correction in machine units")
+      ->type_name("DPI:DIR:ACCL:BACKGAP");
+}
+
+void AddLayerTypes(CLI::App& command, WorkdataArgs& a) {
+  command.add_option_function<std::string>(
+      "--layer-types",
+      [&a](const std::string& text) {
+        const auto f = Fields("--layer-types", text, ',');
+        if (f.size() > kw::kLayerSlots) {
+          throw CLI::ValidationError("--layer-types", "at most " + std::to_string(kw::kLayerSlots) + " layers");
+        }
+        a.layerTypes.emplace();
+        for (const auto field : f) a.layerTypes->push_back(kw::OptionNumber<int16_t>("--layer-types", field, 0, 2));
+      },
+      "work layer by layer, each of layers 0..14 in turn a 0 cut, 1 scan or 2 point layer (default 0); "
+      "without it, the whole document object by object")
+      ->type_name("T0,T1,...");
 }
 
 std::string Points(const std::vector<int32_t>& X, const std::vector<int32_t>& Y) {
@@ -104,10 +111,10 @@ class PrintingHost : public kw::pathcore::CPathObjEvents {
   void GetScanLayer(int16_t, bool& Enabled, int16_t& Dpi, bool&, bool& Dir, int32_t& AccL, int32_t& BackGap) override {
     if (!a_.scan) return;
     Enabled = true;
-    Dpi = static_cast<int16_t>((*a_.scan)[0]);
-    Dir = (*a_.scan)[1] != 0;
-    AccL = static_cast<int32_t>((*a_.scan)[2]);
-    BackGap = static_cast<int32_t>((*a_.scan)[3]);
+    Dpi = a_.scan->dpi;
+    Dir = a_.scan->bidirectional;
+    AccL = a_.scan->accl;
+    BackGap = a_.scan->backGap;
   }
   void GetPointLayer(int16_t, bool& Enabled, float& PointStep) override {
     if (!a_.drill) return;
@@ -134,29 +141,52 @@ class PrintingHost : public kw::pathcore::CPathObjEvents {
   const WorkdataArgs& a_;
 };
 
-}  // namespace
-
-int RunWorkdata(const std::vector<std::string>& args) {
-  WorkdataArgs parsed;
-  std::string error;
-  if (!ParseWorkdataArgs(args, parsed, error)) {
-    std::fprintf(stderr, "kerfwright-cli workdata: %s\n", error.c_str());
-    return 2;
-  }
+int RunWorkdata(const WorkdataArgs& args) {
   kw::pathcore::CPathObj doc;
-  if (!OpenDocument(doc, parsed.process, parsed.import, "workdata")) return 1;
-  PrintingHost host(parsed);
+  if (!OpenDocument(doc, args.process, args.import, "workdata")) return 1;
+  PrintingHost host(args);
   doc.SetEvents(&host);
-  if (!parsed.layerTypes) {
-    doc.GetWorkDat(parsed.xk, parsed.yk);
+  if (!args.layerTypes) {
+    doc.GetWorkDat(args.xk, args.yk);
   } else {
     std::vector<int16_t> sort(kw::kLayerSlots), types(kw::kLayerSlots, 0);
-    for (int16_t p = 0; p <= kw::kLayerCount; ++p) sort[p] = p;
-    for (size_t i = 0; i < parsed.layerTypes->size() && i < types.size(); ++i) types[i] = (*parsed.layerTypes)[i];
-    doc.GetWorkDat_Layer(parsed.xk, parsed.yk, kw::kLayerCount, sort, types, parsed.offsetX, parsed.offsetY, parsed.r, parsed.angle);
+    for (size_t p = 0; p < kw::kLayerSlots; ++p) sort[p] = static_cast<int16_t>(p);
+    std::copy(args.layerTypes->begin(), args.layerTypes->end(), types.begin());
+    float offsetX = args.offsetX, offsetY = args.offsetY, r = args.r;
+    doc.GetWorkDat_Layer(args.xk, args.yk, kw::kLayerCount, sort, types, offsetX, offsetY, r, args.angle);
   }
   doc.SetEvents(nullptr);
   return 0;
+}
+
+}  // namespace
+
+Command AddWorkdata(CLI::App& program) {
+  auto args = std::make_shared<WorkdataArgs>();
+  auto& a = *args;
+  auto* command = program.add_subcommand(
+      "workdata", "The machine coordinates a run gets, a line each");
+  AddDocumentOptions(*command, a.process, false);
+  AddImportOptions(*command, a.import);
+  const double kMax = 1e6;
+  kw::AddNumberOption(*command, "--xk", a.xk, -kMax, kMax, "machine units per mm along X, -1e6..1e6")
+      ->type_name("K")
+      ->required();
+  kw::AddNumberOption(*command, "--yk", a.yk, -kMax, kMax, "machine units per mm along Y, -1e6..1e6")
+      ->type_name("K")
+      ->required();
+  AddLayerTypes(*command, a);
+  AddOffset(*command, a);
+  kw::AddNumberOption(*command, "--r", a.r, 0.0f, kSingleMax, "knife offset in mm of that tool (default 0)")
+      ->type_name("MM");
+  kw::AddNumberOption<int16_t>(*command, "--angle", a.angle, INT16_MIN, INT16_MAX,
+                               "turn in sixteenths of a full turn the knife takes without swivelling (default 1)");
+  AddScan(*command, a);
+  command->add_option_function<std::string>(
+      "--drill", [&a](const std::string& text) { a.drill = kw::OptionNumber("--drill", text, 0.001f, 1e6f); },
+      "drill point layers: a point every STEP mm along the paths, at least 0.001")
+      ->type_name("STEP");
+  return {command, [args] { return RunWorkdata(*args); }};
 }
 
 }  // namespace kw::cli

@@ -1,5 +1,6 @@
 #include "import_files.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -65,6 +66,12 @@ bool ImportOne(kw::pathcore::CPathObj& doc, const std::string& file, const Impor
 }
 
 }  // namespace
+
+void AddImportOptions(CLI::App& command, ImportOptions& options) {
+  command.add_option("--dxf-cut-layer", options.dxfCutLayer, "DXF layer whose paths are cut (default \"切割\")")
+      ->type_name("NAME");
+  command.add_option("--plt-cut-pen", options.pltCutPen, "PLT pen whose paths are cut (default 4)")->type_name("TEXT");
+}
 
 bool ImportFiles(kw::pathcore::CPathObj& doc, const std::vector<std::string>& files, const ImportOptions& options,
                  std::string& error) {

@@ -1,5 +1,6 @@
 #include "machine_job.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <cstdio>
 
@@ -53,36 +54,28 @@ bool ParseController(const std::string& text, std::string& address, int& port) {
   return true;
 }
 
-bool ParseMachineJobArgs(const std::vector<std::string>& args, MachineJobArgs& out, std::string& error,
-                         bool needController) {
-  bool haveController = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool valued = a == "--controller" || a == "--folder" || a == "--dxf-cut-layer" || a == "--plt-cut-pen";
-    if (valued && i + 1 == args.size()) return error = a + " needs a value", false;
-    if (a == "--controller") {
-      if (!ParseController(args[++i], out.address, out.port)) return error = "--controller wants HOST:PORT", false;
-      haveController = true;
-    } else if (a == "--folder") {
-      out.folder = args[++i];
-    } else if (a == "--dxf-cut-layer") {
-      out.import.dxfCutLayer = args[++i];
-    } else if (a == "--plt-cut-pen") {
-      out.import.pltCutPen = args[++i];
-    } else if (a == "--selection") {
-      out.selection = true;
-    } else if (a == "--no-autolayout") {
-      out.autoLayout = false;
-    } else if (a == "--force") {
-      out.force = true;
-    } else if (a.starts_with("-")) {
-      return error = "unknown option " + a, false;
-    } else {
-      out.files.push_back(a);
-    }
+void AddMachineJobOptions(CLI::App& command, MachineJobArgs& args, bool withJob, bool withController) {
+  if (withController) {
+    command
+        .add_option_function<std::string>(
+            "--controller",
+            [&args](const std::string& text) {
+              if (!ParseController(text, args.address, args.port)) {
+                throw CLI::ValidationError("--controller", "\"" + text + "\" is not HOST:PORT with a port 1..65535");
+              }
+            },
+            "the controller's address and UDP port")
+        ->type_name("HOST:PORT")
+        ->required();
   }
-  if (needController && !haveController) return error = "--controller HOST:PORT is required", false;
-  return true;
+  command.add_option("--folder", args.folder, "the folder of Setting.ini (default: the program's folder)")
+      ->type_name("DIR");
+  if (!withJob) return;
+  command.add_flag("--selection", args.selection, "run only the selected paths");
+  command.add_flag_callback("--no-autolayout", [&args] { args.autoLayout = false; },
+                            "do not place the job by the settings' auto layout");
+  command.add_flag("--force", args.force, "run even without a home reference");
+  AddImportOptions(command, args.import);
 }
 
 bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJobResult& result) {

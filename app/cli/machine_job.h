@@ -10,6 +10,10 @@
 #include "machine/axisnet_api.h"
 #include "machine/job_run.h"
 
+namespace CLI {
+class App;
+}
+
 namespace kw::cli {
 
 struct MachineJobArgs {
@@ -35,9 +39,10 @@ struct MachineJobResult {
 // "HOST:PORT" into its parts; false when malformed.
 bool ParseController(const std::string& text, std::string& address, int& port);
 
-// Parses the options shared by run and simulate; unknown options are errors.
-bool ParseMachineJobArgs(const std::vector<std::string>& args, MachineJobArgs& out, std::string& error,
-                         bool needController);
+// --folder, the import options and, with withJob, --selection,
+// --no-autolayout and --force; with withController also the required
+// --controller HOST:PORT, checked as it is parsed.
+void AddMachineJobOptions(CLI::App& command, MachineJobArgs& args, bool withJob, bool withController);
 
 // Loads the settings, opens the drawings, connects, (homes,) checks, prepares
 // and runs. False with result.error when the job could not start.

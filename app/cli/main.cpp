@@ -1,4 +1,6 @@
-// kerfwright-cli: dispatches to one function per command.
+// kerfwright-cli: one subcommand per command. Exit status 0 when the command
+// did its work, 1 when it failed, 2 when the command line itself is wrong.
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -8,55 +10,67 @@
 
 namespace {
 
-struct Command {
-  const char* name;
-  int (*run)(const std::vector<std::string>&);
-};
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
 
-constexpr Command kCommands[] = {
-    {"info", kw::cli::RunInfo},
-    {"process", kw::cli::RunProcessCommand},
-    {"preview", kw::cli::RunPreview},
-    {"workdata", kw::cli::RunWorkdata},
-    {"settings", kw::cli::RunSettings},
-    {"carve", kw::cli::RunCarve},
-    {"run", kw::cli::RunRun},
-    {"home", kw::cli::RunHome},
-    {"simulate", kw::cli::RunSimulate},
-};
+std::vector<kw::cli::Command> AddCommands(CLI::App& program) {
+  return {kw::cli::AddInfo(program),     kw::cli::AddProcess(program), kw::cli::AddPreview(program),
+          kw::cli::AddWorkdata(program), kw::cli::AddSettings(program), kw::cli::AddCarve(program),
+          kw::cli::AddRun(program),      kw::cli::AddHome(program),     kw::cli::AddSimulate(program)};
+}
 
-int Usage() {
-  std::fputs(
-      "usage: kerfwright-cli COMMAND ...\n"
-      "  info [--dxf-cut-layer NAME] [--plt-cut-pen TEXT] FILE...\n"
-      "  process FILE... --ops LIST [--order] [--save-image OUT] [--save-dat OUT.txt]\n"
-      "  preview FILE... [--ops LIST] [--width PX] [--height PX] [--moves] -o OUT.png\n"
-      "  workdata FILE... [--ops LIST] --xk K --yk K [--layer-types T0,T1,...] [--offset DX:DY] [--r R]\n"
-      "           [--angle A] [--scan DPI:DIR:ACCL:BACKGAP] [--drill STEP]\n"
-      "  settings [--folder DIR] [--set SECTION/KEY=VALUE]...\n"
-      "  carve FILE --space MM [--bitcount B] [-o OUT.png]\n"
-      "  run FILE... --controller HOST:PORT [--folder DIR] [--selection] [--no-autolayout] [--force]\n"
-      "  home --controller HOST:PORT [--folder DIR]\n"
-      "  simulate FILE... [--png OUT.png] [--svg OUT.svg] [--speedup K] [--folder DIR] [--selection]\n",
-      stderr);
-  return 2;
+// "kerfwright-cli" or "kerfwright-cli COMMAND": the prefix of messages.
+std::string Speaker(const CLI::App& program) {
+  const auto chosen = program.get_subcommands();
+  return chosen.empty() ? "kerfwright-cli" : "kerfwright-cli " + chosen.front()->get_name();
+}
+
+// Help and --version go to stdout with status 0; anything else is a usage
+// error: one line naming the problem and where the help is.
+int ReportParseError(const CLI::App& program, const CLI::ParseError& e, int argc, char** argv) {
+  if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) return program.exit(e);
+  const std::string speaker = Speaker(program);
+  if (!program.get_subcommands().empty()) {
+    std::fprintf(stderr, "%s: %s\n", speaker.c_str(), e.what());
+  } else if (argc > 1) {  // CLI11 would only say that a subcommand is required
+    std::fprintf(stderr, "kerfwright-cli: unknown %s '%s'\n", argv[1][0] == '-' ? "option" : "command", argv[1]);
+  }
+  std::fprintf(stderr, "Run '%s --help' for the usage.\n", speaker.c_str());
+  return kUsageError;
+}
+
+int RunChosen(const CLI::App& program, const std::vector<kw::cli::Command>& commands) {
+  for (const auto& command : commands) {
+    if (!command.parser->parsed()) continue;
+    try {
+      return command.run();
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "%s: %s\n", Speaker(program).c_str(), e.what());
+      return kFailed;
+    }
+  }
+  return kUsageError;  // require_subcommand makes this unreachable
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage();
-  const std::string name = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
-  for (const Command& c : kCommands) {
-    if (name != c.name) continue;
-    try {
-      return c.run(args);
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "kerfwright-cli %s: %s\n", c.name, e.what());
-      return 1;
-    }
+  CLI::App program{"kerfwright-cli: the headless front end of Kerfwright, over the same libraries as the program.",
+                   "kerfwright-cli"};
+  program.set_version_flag("--version", "kerfwright-cli " KW_VERSION);
+  program.require_subcommand(1);
+  const auto commands = AddCommands(program);
+  // After the commands, which would otherwise take it over for their own help.
+  program.footer("Run 'kerfwright-cli COMMAND --help' for a command's options.\n"
+                 "Exit status: 0 done, 1 failed, 2 wrong command line.\n");
+  if (argc < 2) {
+    std::fputs(program.help().c_str(), stderr);
+    return kUsageError;
   }
-  std::fprintf(stderr, "kerfwright-cli: unknown command '%s'\n", name.c_str());
-  return Usage();
+  try {
+    program.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return ReportParseError(program, e, argc, argv);
+  }
+  return RunChosen(program, commands);
 }

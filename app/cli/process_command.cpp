@@ -1,9 +1,8 @@
 #include "process_command.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
-#include <array>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -11,61 +10,6 @@
 
 namespace kw::cli {
 namespace {
-
-struct OpName {
-  std::string_view name;
-  EditOp op;
-  size_t arity;  // numbers after the name, each behind a colon
-};
-
-constexpr std::array kOpNames{
-    OpName{"selall", EditOp::SelAll, 0},       OpName{"selinv", EditOp::SelInv, 0},
-    OpName{"cancelsel", EditOp::CancelSel, 0}, OpName{"selunfb", EditOp::SelUnFb, 0},
-    OpName{"selsingal", EditOp::SelSingal, 0}, OpName{"del", EditOp::Del, 0},
-    OpName{"dasan", EditOp::DaSan, 0},         OpName{"hb", EditOp::Hb, 1},
-    OpName{"backfx", EditOp::BackFx, 0},       OpName{"setfb", EditOp::SetFb, 0},
-    OpName{"autofb", EditOp::AutoFb, 1},       OpName{"smooth", EditOp::Smooth, 0},
-    OpName{"setdk", EditOp::SetDk, 0},         OpName{"unsetdk", EditOp::UnsetDk, 0},
-    OpName{"setdrill", EditOp::SetDrill, 0},   OpName{"unsetdrill", EditOp::UnsetDrill, 0},
-    OpName{"bak", EditOp::Bak, 0},             OpName{"undo", EditOp::Undo, 0},
-    OpName{"redo", EditOp::Redo, 0},           OpName{"autos", EditOp::AutoS, 0},
-    OpName{"autotree", EditOp::AutoTree, 0},   OpName{"selectedge", EditOp::SelectEdge, 1},
-    OpName{"setstartp", EditOp::SetStartP, 3}, OpName{"pxz", EditOp::PxZ, 0},
-    OpName{"pxa", EditOp::PxA, 0},             OpName{"pxp", EditOp::PxP, 0},
-    OpName{"pxn", EditOp::PxN, 0},             OpName{"selx", EditOp::SelX, 1},
-    OpName{"scale", EditOp::Scale, 3},         OpName{"spin", EditOp::Spin, 2},
-    OpName{"move", EditOp::Move, 2},           OpName{"array", EditOp::Array, 4},
-    OpName{"mirror", EditOp::Mirror, 1},       OpName{"setpathpos", EditOp::SetPathPos, 2},
-};
-
-std::optional<double> NumberOf(std::string_view text) {
-  double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
-std::optional<EditStep> StepOf(std::string_view entry) {
-  const size_t colon = entry.find(':');
-  const auto name = entry.substr(0, colon);
-  const auto known = std::find_if(kOpNames.begin(), kOpNames.end(), [&](const OpName& o) { return o.name == name; });
-  if (known == kOpNames.end()) return std::nullopt;
-  EditStep step{known->op, 0, {}};
-  std::string_view rest = colon == std::string_view::npos ? std::string_view() : entry.substr(colon + 1);
-  if (colon != std::string_view::npos && rest.empty()) return std::nullopt;
-  while (colon != std::string_view::npos && !rest.empty()) {
-    const size_t next = rest.find(':');
-    const auto number = NumberOf(rest.substr(0, next));
-    if (!number) return std::nullopt;
-    step.args.push_back(*number);
-    if (next == std::string_view::npos) break;
-    rest = rest.substr(next + 1);
-    if (rest.empty()) return std::nullopt;
-  }
-  if (step.args.size() != known->arity) return std::nullopt;
-  if (!step.args.empty()) step.tolerance = step.args[0];
-  return step;
-}
 
 int16_t Int16Of(double v) { return static_cast<int16_t>(std::clamp(std::nearbyint(v), -32768.0, 32767.0)); }
 
@@ -156,57 +100,25 @@ bool SaveImage(kw::pathcore::CPathObj& doc, const std::string& file, std::string
 
 }  // namespace
 
-std::optional<std::vector<EditStep>> ParseOps(std::string_view list, std::string& error) {
-  std::vector<EditStep> steps;
-  while (!list.empty()) {
-    const size_t comma = list.find(',');
-    const auto entry = list.substr(0, comma);
-    const auto step = StepOf(entry);
-    if (!step) {
-      error = "unknown operation \"" + std::string(entry) + "\"";
-      return std::nullopt;
-    }
-    steps.push_back(*step);
-    list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
-  }
-  return steps;
-}
-
 void ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps) {
   for (const auto& step : steps) Apply(doc, step);
 }
 
-std::optional<ProcessArgs> ParseProcessArgs(std::span<const std::string> args, std::string& error) {
-  ProcessArgs out;
-  bool haveOps = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const auto& a = args[i];
-    const bool option = a == "--ops" || a == "--save-image" || a == "--save-dat";
-    if (option && i + 1 >= args.size()) {
-      error = a + " needs a value";
-      return std::nullopt;
-    }
-    if (a == "--ops") {
-      auto steps = ParseOps(args[++i], error);
-      if (!steps) return std::nullopt;
-      out.steps = std::move(*steps);
-      haveOps = true;
-    } else if (a == "--save-image") {
-      out.saveImage = args[++i];
-    } else if (a == "--save-dat") {
-      out.saveDat = args[++i];
-    } else if (a.starts_with("--")) {
-      error = "unknown option " + a;
-      return std::nullopt;
-    } else {
-      out.files.push_back(a);
-    }
-  }
-  if (!haveOps || out.files.empty()) {
-    error = "usage: kerfwright-cli process FILE... --ops LIST [--save-image OUT] [--save-dat OUT.txt]";
-    return std::nullopt;
-  }
-  return out;
+void AddDocumentOptions(CLI::App& command, ProcessArgs& args, bool opsRequired) {
+  command.add_option("FILE", args.files, "drawings to import (dxf, plt, hpgl, ai, dst, bmp) or document images (.img)")
+      ->required();
+  auto* ops = command.add_option_function<std::string>(
+      "--ops",
+      [&args](const std::string& list) {
+        std::string error;
+        auto steps = ParseOps(list, error);
+        if (!steps) throw CLI::ValidationError("--ops", error);
+        args.steps = std::move(*steps);
+      },
+      opsRequired ? "the operations, separated by commas (listed below)"
+                  : "operations applied first, as listed by 'kerfwright-cli process --help'");
+  ops->type_name("LIST");
+  if (opsRequired) ops->required();
 }
 
 bool RunProcess(kw::pathcore::CPathObj& doc, const ProcessArgs& args, const ImportFile& importFile, std::string& error) {

@@ -4,32 +4,18 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "edit_ops.h"
 #include "pathcore/path_obj.h"
 
+namespace CLI {
+class App;
+}
+
 namespace kw::cli {
-
-enum class EditOp {
-  SelAll, SelInv, CancelSel, SelUnFb, SelSingal, Del, DaSan, Hb, BackFx, SetFb, AutoFb,
-  Smooth, SetDk, UnsetDk, SetDrill, UnsetDrill, Bak, Undo, Redo,
-  AutoS, AutoTree, SelectEdge, SetStartP, PxZ, PxA, PxP, PxN, SelX,
-  Scale, Spin, Move, Array, Mirror, SetPathPos,
-};
-
-struct EditStep {
-  EditOp op;
-  double tolerance = 0;         // mm, for hb, autofb and selectedge: the first argument
-  std::vector<double> args;     // every number after the name, in order
-};
-
-// "selall,hb:0.05,...": every name known and every tolerance a number, or
-// nothing and a message naming the first bad entry.
-std::optional<std::vector<EditStep>> ParseOps(std::string_view list, std::string& error);
 
 void ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps);
 
@@ -40,8 +26,9 @@ struct ProcessArgs {
   std::string saveDat;    // empty: none
 };
 
-// The arguments after the word "process": FILE... --ops LIST [--save-image OUT] [--save-dat OUT.txt].
-std::optional<ProcessArgs> ParseProcessArgs(std::span<const std::string> args, std::string& error);
+// FILE... (required) and --ops LIST into args; a bad operation list is a
+// usage error of the parse. process requires --ops, other commands do not.
+void AddDocumentOptions(CLI::App& command, ProcessArgs& args, bool opsRequired);
 
 // Imports one drawing file into the document; false with a message when it cannot.
 using ImportFile = std::function<bool(kw::pathcore::CPathObj& doc, const std::string& file, std::string& error)>;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "support/basic_text.h"
+#include "support/checked_number.h"
 #include "support/round_half_even.h"
 
 namespace {
@@ -65,6 +66,29 @@ TEST(Val, OverflowAndUnderflowAreDefined) {
   EXPECT_TRUE(std::isinf(kw::Val("1e999")));
   EXPECT_LT(kw::Val("-1e999"), 0.0);
   EXPECT_DOUBLE_EQ(kw::Val("1e-999"), 0.0);
+}
+
+TEST(CheckedNumber, TheWholeTextIsOneDecimalNumberThatFits) {
+  EXPECT_EQ(kw::CheckedNumber<double>("-2.5e-1"), -0.25);
+  EXPECT_EQ(kw::CheckedNumber<int16_t>("010"), 10);  // decimal, never octal
+  EXPECT_EQ(kw::CheckedNumber<int16_t>("-32768"), -32768);
+  for (const char* junk : {"4abc", "", " 5", "5 ", "0x10", "1,5", "inf", "nan", "1e400"}) {
+    EXPECT_FALSE(kw::CheckedNumber<double>(junk)) << junk;
+  }
+  EXPECT_FALSE(kw::CheckedNumber<int16_t>("32768"));
+  EXPECT_FALSE(kw::CheckedNumber<int16_t>("1.0"));
+  EXPECT_FALSE(kw::CheckedNumber<uint16_t>("-1"));
+  EXPECT_FALSE(kw::CheckedNumber<float>("1e39"));
+  EXPECT_TRUE(kw::CheckedNumber<double>("1e39"));
+}
+
+TEST(CheckedNumber, ProblemsNameWhatIsWrong) {
+  EXPECT_EQ(kw::NumberProblem<int16_t>("7", 0, 9), "");
+  EXPECT_EQ(kw::NumberProblem<int16_t>("7x", 0, 9), "\"7x\" is not a number");
+  EXPECT_EQ(kw::NumberProblem<int16_t>("2.5", 0, 9), "\"2.5\" is not a whole number");
+  EXPECT_EQ(kw::NumberProblem<int16_t>("12", 0, 9), "12 is out of range (0..9)");
+  EXPECT_EQ(kw::NumberProblem<int16_t>("1e9", 0, 9), "1e9 is out of range (0..9)");
+  EXPECT_EQ(kw::NumberProblem<double>("0.5", 1, 10000), "0.5 is out of range (1..10000)");
 }
 
 }  // namespace

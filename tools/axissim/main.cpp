@@ -1,15 +1,15 @@
 // axissim: the simulated motion controller as a program, answering on
 // 127.0.0.1 until it is interrupted.
+#include <CLI/CLI.hpp>
 #include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <string>
 #include <thread>
 
+#include "support/number_option.h"
 #include "axissim/simulator.h"
 
 namespace {
@@ -25,37 +25,32 @@ struct Options {
   std::string svg;
 };
 
-[[noreturn]] void Usage() {
-  std::fprintf(stderr, "usage: axissim --port P [--speedup K] [--trace FILE] [--svg FILE]\n");
-  std::exit(2);
-}
-
-Options ParseOptions(int argc, char** argv) {
-  Options o;
-  for (int i = 1; i < argc; ++i) {
-    const std::string name = argv[i];
-    if (i + 1 >= argc) Usage();
-    const char* value = argv[++i];
-    if (name == "--port") {
-      o.port = static_cast<uint16_t>(std::strtoul(value, nullptr, 10));
-    } else if (name == "--speedup") {
-      o.speedup = std::strtod(value, nullptr);
-    } else if (name == "--trace") {
-      o.trace = value;
-    } else if (name == "--svg") {
-      o.svg = value;
-    } else {
-      Usage();
-    }
-  }
-  if (o.speedup <= 0) Usage();
-  return o;
+void AddOptions(CLI::App& program, Options& o) {
+  kw::AddNumberOption<uint16_t>(program, "--port", o.port, 0, 65535,
+                                "UDP port to answer on, 0 for any free one (default 1001)");
+  kw::AddNumberOption(program, "--speedup", o.speedup, 0.001, 10000.0,
+                      "simulated seconds per real second, 0.001..10000 (default 1)")
+      ->type_name("K");
+  program.add_option("--trace", o.trace, "write every datagram exchanged to this file")->type_name("FILE");
+  program.add_option("--svg", o.svg, "on exit, draw the path the head took into this SVG")->type_name("FILE");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Options options = ParseOptions(argc, argv);
+  CLI::App program{"axissim: the simulated motion controller, answering on 127.0.0.1 until interrupted.",
+                   "axissim"};
+  program.set_version_flag("--version", "axissim " KW_VERSION);
+  program.footer("Exit status: 0 after an interrupt, 1 when the controller cannot start, 2 wrong command line.");
+  Options options;
+  AddOptions(program, options);
+  try {
+    program.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) return program.exit(e);
+    std::fprintf(stderr, "axissim: %s\nRun 'axissim --help' for the usage.\n", e.what());
+    return 2;
+  }
   std::signal(SIGINT, OnSignal);
   std::signal(SIGTERM, OnSignal);
   try {
@@ -70,7 +65,7 @@ int main(int argc, char** argv) {
     sim.Stop();
     if (!options.svg.empty()) sim.WriteSvg(options.svg);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
+    std::fprintf(stderr, "axissim: %s\n", e.what());
     return 1;
   }
   return 0;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <fstream>
+#include <optional>
+#include <sstream>
 
 #include "process_command.h"
 #include "testsupport/temp_app_path.h"
@@ -22,7 +26,21 @@ class ProcessCommandTest : public kw::test::TempAppPath {
     doc.ZL();
     return true;
   }
-  std::vector<std::string> Args(std::initializer_list<std::string> words) { return words; }
+  // The arguments after "process" as kerfwright-cli parses them; nothing and
+  // the parser's message when they are refused.
+  static std::optional<kw::cli::ProcessArgs> Parse(std::vector<std::string> words, std::string& error) {
+    CLI::App command;
+    kw::cli::ProcessArgs args;
+    kw::cli::AddDocumentOptions(command, args, true);
+    std::reverse(words.begin(), words.end());  // CLI11 takes the words last first
+    try {
+      command.parse(words);
+    } catch (const CLI::ParseError& e) {
+      error = e.what();
+      return std::nullopt;
+    }
+    return args;
+  }
 };
 
 TEST_F(ProcessCommandTest, OperationListsAreCheckedBeforeAnythingRuns) {
@@ -39,29 +57,74 @@ TEST_F(ProcessCommandTest, OperationListsAreCheckedBeforeAnythingRuns) {
   EXPECT_TRUE(kw::cli::ParseOps("", error));
 }
 
+TEST_F(ProcessCommandTest, NumbersInTheListAreCheckedByKind) {
+  std::string error;
+  const auto steps = kw::cli::ParseOps("scale:2:-1.5:1,array:10:5e-1:3:2,selx:7,setstartp:1:2:0.5", error);
+  ASSERT_TRUE(steps) << error;
+  EXPECT_EQ((*steps)[0].args, (std::vector<double>{2, -1.5, 1}));
+  EXPECT_EQ((*steps)[1].args, (std::vector<double>{10, 0.5, 3, 2}));
+  const std::pair<const char*, const char*> refused[] = {
+      {"hb:0.05x", "hb:0.05x: \"0.05x\" is not a number"},
+      {"hb:0x10", "hb:0x10: \"0x10\" is not a number"},
+      {"hb:nan", "hb:nan: \"nan\" is not a number"},
+      {"hb: 1", "hb: 1: \" 1\" is not a number"},
+      {"mirror:1.5", "mirror:1.5: \"1.5\" is not a whole number"},
+      {"mirror:40000", "mirror:40000: 40000 is out of range (-32768..32767)"},
+      {"array:1:1:2:-32769", "array:1:1:2:-32769: -32769 is out of range (-32768..32767)"},
+      {"move:1e39:0", "move:1e39:0: 1e39 is out of range (-3.402823E+38..3.402823E+38)"},
+      {"selx:0", "selx:0: 0 is out of range (1..2147483647)"},
+      {"hb", "hb needs 1 number: hb:TOL (got \"hb\")"},
+      {"scale:1:1", "scale needs 3 numbers: scale:SX:SY:REF (got \"scale:1:1\")"},
+      {"selall:1", "selall takes no numbers (got \"selall:1\")"},
+  };
+  for (const auto& [list, message] : refused) {
+    EXPECT_FALSE(kw::cli::ParseOps(list, error)) << list;
+    EXPECT_EQ(error, message);
+  }
+}
+
+TEST_F(ProcessCommandTest, EveryOperationHasOneHelpLineTheParserAccepts) {
+  std::istringstream help(kw::cli::OperationsHelp());
+  int lines = 0;
+  for (std::string line; std::getline(help, line); ++lines) {
+    std::istringstream words(line);
+    std::string usage;
+    words >> usage;  // "hb:TOL": each placeholder after the name becomes a 1
+    std::string entry = usage.substr(0, usage.find(':'));
+    for (auto n = std::count(usage.begin(), usage.end(), ':'); n > 0; --n) entry += ":1";
+    std::string error;
+    EXPECT_TRUE(kw::cli::ParseOps(entry, error)) << line << ": " << error;
+    EXPECT_GT(line.size(), usage.size() + 20) << "no description: " << line;
+  }
+  EXPECT_EQ(lines, 34);
+}
+
 TEST_F(ProcessCommandTest, ArgumentsNeedFilesAndOps) {
   std::string error;
-  const auto args = Args({"a.plt", "--ops", "selall,del", "b.img", "--save-image", "out.img"});
-  const auto parsed = kw::cli::ParseProcessArgs(args, error);
-  ASSERT_TRUE(parsed);
+  const auto parsed = Parse({"a.plt", "--ops", "selall,del", "b.img"}, error);
+  ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(parsed->files, (std::vector<std::string>{"a.plt", "b.img"}));
-  EXPECT_EQ(parsed->saveImage, "out.img");
-  EXPECT_FALSE(kw::cli::ParseProcessArgs(Args({"a.plt"}), error));
-  EXPECT_FALSE(kw::cli::ParseProcessArgs(Args({"--ops", "selall"}), error));
-  EXPECT_FALSE(kw::cli::ParseProcessArgs(Args({"a.plt", "--ops"}), error));
-  EXPECT_FALSE(kw::cli::ParseProcessArgs(Args({"a.plt", "--ops", "zap"}), error));
-  EXPECT_FALSE(kw::cli::ParseProcessArgs(Args({"a.plt", "--ops", "selall", "--fast"}), error));
+  EXPECT_EQ(parsed->steps.size(), 2u);
+  EXPECT_FALSE(Parse({"a.plt"}, error));
+  EXPECT_EQ(error, "--ops is required");
+  EXPECT_FALSE(Parse({"--ops", "selall"}, error));
+  EXPECT_EQ(error, "FILE is required");
+  EXPECT_FALSE(Parse({"a.plt", "--ops"}, error));
+  EXPECT_FALSE(Parse({"a.plt", "--ops", "zap"}, error));
+  EXPECT_EQ(error, "--ops: unknown operation \"zap\"");
+  EXPECT_FALSE(Parse({"a.plt", "--ops", "hb:0.05x"}, error));
+  EXPECT_EQ(error, "--ops: hb:0.05x: \"0.05x\" is not a number");
+  EXPECT_FALSE(Parse({"a.plt", "--ops", "selall", "--fast"}, error));
 }
 
 TEST_F(ProcessCommandTest, ImportEditSaveAndLoadTheImageAgain) {
   std::string error;
   const auto image = (Folder() / "out.img").string();
   const auto dat = (Folder() / "out.txt").string();
-  auto args = kw::cli::ParseProcessArgs(
-      Args({"sq.plt", "--ops", "selall,hb:0.05,autofb:0.05,bak,undo,redo,dasan", "--save-image", image,
-            "--save-dat", dat}),
-      error);
+  auto args = Parse({"sq.plt", "--ops", "selall,hb:0.05,autofb:0.05,bak,undo,redo,dasan"}, error);
   ASSERT_TRUE(args) << error;
+  args->saveImage = image;
+  args->saveDat = dat;
   kw::pathcore::CPathObj doc;
   ASSERT_TRUE(kw::cli::RunProcess(doc, *args, FakeImport, error)) << error;
   EXPECT_EQ(doc.Count(), 6);  // the closed square as five segments, and the other segment

@@ -79,9 +79,12 @@ std::vector<int32_t> BandOrder(const PathStore& s, const std::vector<int32_t>& o
   bool leftToRight = true;
   double x = leftLimit;
   double rightStart = rightLimit;  // where right-to-left bands begin: where the last left-to-right one ended
-  double top = box.ymax + ah;
-  while (top > box.ymin - ah && static_cast<int32_t>(sweep.takenOrder.size()) < m) {
-    const double bottom = top - ah;
+  // Band borders are whole multiples of ah below Ymax, not a running sum, so
+  // the first band's bottom is Ymax exactly and no border drifts.
+  for (int32_t band = 0;; ++band) {
+    const double top = band == 0 ? box.ymax + ah : box.ymax - (band - 1) * ah;
+    const double bottom = box.ymax - band * ah;
+    if (top <= box.ymin - ah || static_cast<int32_t>(sweep.takenOrder.size()) >= m) break;
     sweep.CollectBand(bottom, top);
     int32_t took = 0;
     if (leftToRight) {
@@ -91,7 +94,6 @@ std::vector<int32_t> BandOrder(const PathStore& s, const std::vector<int32_t>& o
       for (x = rightStart; x > leftLimit; x -= aw) took += sweep.TakeCell(x, x + aw, bottom, top);
     }
     if (took > 0) leftToRight = !leftToRight;
-    top -= ah;
   }
   // Rounding of the sweep must never lose an object: stragglers follow in input order.
   for (int32_t p = 1; p <= m; ++p) {

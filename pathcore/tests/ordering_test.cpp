@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -149,6 +151,23 @@ TEST_F(OrderingTest, AutoTreeOfOpenPathsGivesTheBandOrder) {
   const std::vector<float> ys{s.ObjSy[1], s.ObjSy[2], s.ObjSy[3], s.ObjSy[4], s.ObjSy[5]};
   EXPECT_EQ(xs, (std::vector<float>{0, 10, 20, 20, 0}));
   EXPECT_EQ(ys, (std::vector<float>{20, 20, 20, 0, 0}));
+}
+
+// The first band runs from Ymax + ah down to Ymax exactly: with ah = 17/3 a
+// band bottom computed as top - ah lands a hair above 5 and misses the path
+// whose top is Ymax, so the band came out empty and kept its direction.
+TEST_F(OrderingTest, AutoTreeFirstBandReachesDownToYmaxExactly) {
+  kw::pathcore::CPathObj doc;
+  Add(doc, {{0, -4}, {0, 4}});
+  Add(doc, {{20, -1}, {20, 5}});
+  Add(doc, {{40, 0}, {40, 3}});
+  doc.ZL();
+  doc.AutoTree();
+  const auto& s = StoreOf(doc);
+  const std::vector<std::array<float, 4>> order{{s.ObjSx[1], s.ObjSy[1], s.ObjEx[1], s.ObjEy[1]},
+                                                {s.ObjSx[2], s.ObjSy[2], s.ObjEx[2], s.ObjEy[2]},
+                                                {s.ObjSx[3], s.ObjSy[3], s.ObjEx[3], s.ObjEy[3]}};
+  EXPECT_EQ(order, (std::vector<std::array<float, 4>>{{20, -1, 20, 5}, {40, 0, 40, 3}, {0, -4, 0, 4}}));
 }
 
 // The nesting callbacks are public: object numbers from outside the document

@@ -64,7 +64,7 @@ void Apply(kw::pathcore::CPathObj& doc, const EditStep& step) {
     case EditOp::Redo: doc.DocRedo(); break;
     default: ApplyOrdering(doc, step); break;
   }
-  doc.ZLSelLmt();  // as the main window does after every command
+  doc.ZLSelLmt();  // the selection's bounds follow every command, so the next one sees them
 }
 
 bool EndsWithImage(const std::string& file) {

@@ -31,7 +31,7 @@ float MillimetresOf(int32_t pulses, int axisIndex, const MachineSettings& s);
 class CYdkz {
  public:
   // The wrapper reads the conversion settings at each call, so it follows
-  // changes made by the machine dialog.
+  // any change made to them since.
   explicit CYdkz(AxisnetApi& axisnet, const MachineSettings& settings = Settings());
   CYdkz();  // the process's library and settings
 

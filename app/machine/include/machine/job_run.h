@@ -1,7 +1,7 @@
-// The job run: plays the document out on the machine the way the run window's
-// start button does, and offers the controls that stay live while it runs
-// (tool depth, suction). Front ends supply the host hooks; the run itself
-// never shows a window.
+// The job run: plays the document out on the machine (checks, every path
+// through the controller, paper cut-off, return to the origin) and offers the
+// controls that stay live while it runs (tool depth, suction). Front ends
+// supply the host hooks for messages, progress and the stop request.
 #pragma once
 
 #include <cstdint>
@@ -26,7 +26,7 @@ struct RunOptions {
   float feed = 0;          // mm of paper fed past the job before the cut-off
 };
 
-// The run window's remembered cut-off choice ("Ck_Cut", "RtCut").
+// The remembered cut-off choice of Setting.ini ("Ck_Cut", "RtCut").
 RunOptions RunOptionsFromSettings(const MachineSettings& s, bool selection = false);
 
 struct RunSummary {
@@ -45,15 +45,16 @@ class JobRun {
   JobRun(AxisnetApi& axisnet, CYdkz& ydkz, MachineSettings& settings, const CCutLayer& cutLayers,
          const CLayerMap& layerMap, RunHost& host);
 
-  // The start button: checks, runs every path through the controller, cuts
+  // The whole job: checks, runs every path through the controller, cuts
   // the paper off when asked and returns the head to the origin. An error
   // thrown on the way (a value beyond the controller's range) is raised again
   // once the tool is up and the head is back; a call while running does nothing.
   RunSummary Run(kw::pathcore::CPathObj& doc, const RunOptions& options);
   bool Running() const { return running_; }
 
-  // The depth buttons of tool 0 pen, 1 knife, 2 half-cut: one step deeper or
-  // shallower; a lowered tool follows at once.
+  // The depth of tool 0 pen, 1 knife, 2 half-cut one step deeper or
+  // shallower in the settings (not written to Setting.ini); a lowered tool
+  // follows at once.
   void ToolAdd(int tool);
   void ToolDec(int tool);
   int16_t ToolDownState() const { return state_.toolDown; }

@@ -11,7 +11,7 @@
 #include "open_document.h"
 #include "import_files.h"
 #include "process_command.h"
-#include "view_fit.h"
+#include "render/view_fit.h"
 #include "machine/cut_layer.h"
 #include "render/qt_canvas.h"
 #include "support/number_option.h"
@@ -34,7 +34,7 @@ QImage Render(kw::pathcore::CPathObj& doc, const PreviewArgs& a) {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   kw::QtCanvas canvas(painter);
-  const ViewRect view = ZoomToRect(doc.Xmax(), doc.Ymax(), doc.Xmin(), doc.Ymin(),
+  const kw::ViewRect view = kw::ZoomToRect(doc.Xmax(), doc.Ymax(), doc.Xmin(), doc.Ymin(),
                                    static_cast<double>(a.width) / a.height);
   std::vector<int32_t> colors;
   for (int i = 0; i <= kw::kLayerCount; ++i) colors.push_back(kw::PaletteColor(i));

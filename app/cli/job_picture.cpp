@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "view_fit.h"
+#include "render/view_fit.h"
 
 namespace kw::cli {
 namespace {
@@ -41,7 +41,7 @@ bool WriteJobPicture(const std::vector<kw::axissim::PathSample>& samples, const 
     xmin = std::min(xmin, p.x / kx), xmax = std::max(xmax, p.x / kx);
     ymin = std::min(ymin, p.y / ky), ymax = std::max(ymax, p.y / ky);
   }
-  const ViewRect view = ZoomToRect(xmax, ymax, xmin, ymin, static_cast<double>(width) / height);
+  const kw::ViewRect view = kw::ZoomToRect(xmax, ymax, xmin, ymin, static_cast<double>(width) / height);
   const double k = width / view.width;  // pixels per mm
   auto px = [&](double xPulses) { return (xPulses / kx - view.left) * k; };
   auto py = [&](double yPulses) { return (view.top - yPulses / ky) * k; };

@@ -1,6 +1,6 @@
-#include "view_fit.h"
+#include "render/view_fit.h"
 
-namespace kw::cli {
+namespace kw {
 
 ViewRect ZoomToRect(double x1, double y1, double x2, double y2, double aspect) {
   if (x1 - x2 <= 0 && y1 - y2 <= 0) {
@@ -20,4 +20,4 @@ ViewRect ZoomToRect(double x1, double y1, double x2, double y2, double aspect) {
   return v;
 }
 
-}  // namespace kw::cli
+}  // namespace kw

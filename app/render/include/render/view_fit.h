@@ -2,7 +2,7 @@
 // does: centred, with a 20 % margin, the scale taken from the tighter axis.
 #pragma once
 
-namespace kw::cli {
+namespace kw {
 
 struct ViewRect {
   double left = 0, top = 0;      // mm, top-left corner of the view
@@ -13,4 +13,4 @@ struct ViewRect {
 // without extent is widened to 1 mm so the scale stays finite.
 ViewRect ZoomToRect(double x1, double y1, double x2, double y2, double aspect);
 
-}  // namespace kw::cli
+}  // namespace kw

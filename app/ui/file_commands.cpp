@@ -1,0 +1,215 @@
+#include "file_commands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "document_events.h"
+#include "frm_main.h"
+#include "machine/layer_tables.h"
+#include "machine/machine_settings.h"
+#include "machine/project_file.h"
+#include "pathcore/path_obj.h"
+#include "main_toolbars.h"
+#include "pic_view.h"
+#include "recent_files.h"
+#include "support/basic_text.h"
+#include "widgets/language_ui.h"
+#include "widgets/message_box.h"
+
+namespace kw {
+
+using kw::pathcore::CPathObj;
+
+std::string FileKind(const QString& FileName) {
+  const std::string lower = FileName.toLower().toStdString();
+  const std::string last3 = lower.size() >= 3 ? lower.substr(lower.size() - 3) : lower;
+  if (last3 == "plt" || last3 == "dxf" || last3 == "dst" || last3 == "bmp" || last3 == "rpt") return last3;
+  if (lower.ends_with("ai")) return "ai";
+  return {};
+}
+
+QString DialogFilter(const QString& pairs) {
+  const QStringList parts = pairs.split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty()) continue;
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    filters << QString("%1 (%2)").arg(parts[i], patterns.simplified());
+  }
+  return filters.join(";;");
+}
+
+bool FileCommands::MaySetDocumentAside() {
+  if (!w_.Modified()) return true;
+  switch (AskYesNoCancel(&w_, "0010", "0011")) {
+    case QMessageBox::Yes: return Save();
+    case QMessageBox::No: return true;
+    default: return false;
+  }
+}
+
+void FileCommands::New() {
+  if (!MaySetDocumentAside()) return;
+  w_.ReplaceDocument(std::make_unique<CPathObj>());
+  w_.CommitEdit();
+  w_.SetModified(false);
+  w_.SetProjectFileName({});
+  w_.SetCaptionText(LanguageQText("CODE", "0005"));
+  w_.ReleaseMoveShow();
+  w_.Pic().ShowAll();
+  w_.FaceChange();
+}
+
+void FileCommands::Open() {
+  if (!MaySetDocumentAside()) return;
+  const QString name = QFileDialog::getOpenFileName(&w_, LanguageQText("CODE", "0001"), QString(),
+                                                    DialogFilter(LanguageQText("CODE", "0002")));
+  if (!name.isEmpty()) OpenWithoutPrompt(name, 0);
+}
+
+void FileCommands::OpenFile(const QString& FileName, int16_t Mode) {
+  if (MaySetDocumentAside()) OpenWithoutPrompt(FileName, Mode);
+}
+
+void FileCommands::OpenWithoutPrompt(const QString& FileName, int16_t Mode) {
+  w_.ReplaceDocument(std::make_unique<CPathObj>());
+  w_.SetProjectFileName({});
+  if (ReadInto(FileName, false) == FileRead::Failed) {
+    ReadFailed();
+    return;
+  }
+  AfterRead(FileName, Mode == 0, 0);
+  w_.SetModified(false);
+  w_.FaceChange();
+}
+
+void FileCommands::Import() {
+  const QString name = QFileDialog::getOpenFileName(
+      &w_, LanguageQTextOr("frmMain", "ImportTitle", "Import a file"), QString(),
+      DialogFilter(LanguageQTextOr("frmMain", "ImportFilter",
+                                   "File(*.Dxf;*.Plt;*.Ai;*.Dst;)|*.dxf;*.plt;*.ai;*.dst;|AutoCAD file(*.dxf)|*.dxf|"
+                                   "CorelDraw Plt file(*.plt)|*.plt|Tajima file(*.Dst)|*.Dst|")));
+  if (!name.isEmpty()) ImportFile(name);
+}
+
+void FileCommands::ImportFile(const QString& FileName) {
+  auto& doc = w_.MainDoc();
+  // A failed import must not cost the document it was meant to add to.
+  std::vector<uint8_t> before;
+  int32_t beforeSize = 0;
+  doc.GetBin(before, beforeSize);
+  const int32_t countBefore = doc.Count();
+  w_.SetProjectFileName({});
+  if (ReadInto(FileName, true) == FileRead::Failed) {
+    doc.SetBin(before, beforeSize);
+    doc.ZLSelLmt();
+    w_.RefreshPic();
+    ShowMessage(&w_, "0012");
+    return;
+  }
+  AfterRead(FileName, false, countBefore);
+  // The document now differs from every saved file, whatever it was before.
+  w_.SetModified(w_.MainDoc().Count() != countBefore || w_.Modified());
+  w_.FaceChange();
+}
+
+FileRead FileCommands::ReadInto(const QString& FileName, bool drawingsOnly) {
+  const QFileInfo info(FileName);
+  if (!info.isFile() || !info.isReadable()) return FileRead::Failed;
+  const std::string kind = FileKind(FileName);
+  const std::string file = FileName.toStdString();
+  const auto& s = Settings();
+  WDocBinding binding(w_);
+  auto& doc = w_.MainDoc();
+  try {
+    if (kind == "plt") return doc.PltInput(file, s.PltCutStr) == 0 ? FileRead::Read : FileRead::Failed;
+    if (kind == "dxf") return doc.DxfInput(file, s.DxfCutStr) == 0 ? FileRead::Read : FileRead::Failed;
+    if (kind == "dst") return doc.DstInput(file) == 0 ? FileRead::Read : FileRead::Failed;
+    if (kind == "ai") return doc.AiInput(file) == 0 ? FileRead::Read : FileRead::Failed;
+    if (drawingsOnly) return FileRead::Read;
+    if (kind == "bmp") doc.BmpInput(file);
+    if (kind == "rpt") return ReadProjectFile(FileName);
+    return FileRead::Read;
+  } catch (const std::exception&) {
+    return FileRead::Failed;
+  }
+}
+
+FileRead FileCommands::ReadProjectFile(const QString& FileName) {
+  const ProjectRead result = ReadProject(FileName.toStdString(), w_.MainDoc(), CutLayers(), LayerMap());
+  if (result == ProjectRead::CannotRead || result == ProjectRead::Truncated) return FileRead::Failed;
+  w_.SetProjectFileName(FileName);
+  ColourLayerButtons(w_.Tbb());
+  return FileRead::Read;
+}
+
+void FileCommands::AfterRead(const QString& FileName, bool asUserChoice, int32_t countBefore) {
+  auto& doc = w_.MainDoc();
+  doc.SetPathPos(0, 0);
+  if (asUserChoice) {
+    AddRecentFile(w_.MruNames, FileName.toStdString());
+    w_.ShowRecentFiles();
+  }
+  w_.Pic().ShowAll();
+  if (asUserChoice) w_.SetCaptionText(FileName);
+  w_.ReleaseMoveShow();
+  doc.DocBak();
+  if (doc.Count() == countBefore) {
+    w_.ShowStatus(LanguageQTextOr("frmMain", "NoPaths", "No paths were read from %1.").arg(QFileInfo(FileName).fileName()));
+  }
+}
+
+void FileCommands::ReadFailed() {
+  // The failed read left a fresh document: there is nothing of the user's to save.
+  w_.SetModified(false);
+  New();
+  ShowMessage(&w_, "0012");
+}
+
+bool FileCommands::Save() {
+  const QString name = w_.ProjectFileName();
+  if (name.isEmpty()) return SaveAs();
+  if (FileKind(name) == "rpt" && !WriteProjectTo(name)) return false;
+  w_.SetModified(false);
+  w_.FaceChange();
+  return true;
+}
+
+bool FileCommands::SaveAs() {
+  QFileDialog dialog(&w_, LanguageQText("CODE", "0003"), QString(), DialogFilter(LanguageQText("CODE", "0004")));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without its ending still becomes a project file.
+  dialog.setDefaultSuffix("rpt");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  const QString name = dialog.selectedFiles().front();
+  if (!WriteProjectTo(name)) return false;
+  w_.SetProjectFileName(name);
+  w_.SetModified(false);
+  w_.SetCaptionText(name);
+  w_.FaceChange();
+  return true;
+}
+
+bool FileCommands::WriteProjectTo(const QString& FileName) {
+  if (WriteProject(FileName.toStdString(), w_.MainDoc(), CutLayers(), LayerMap())) return true;
+  ShowMessageText(&w_, LanguageQText("MSGBOX", "0025") + "\n" + FileName);
+  return false;
+}
+
+void FileCommands::Properties() {
+  auto& doc = w_.MainDoc();
+  const auto line = [](const char* key, const char* label, const std::string& value, const char* unit) {
+    return LanguageQTextOr("frmMain", key, label) + QString::fromStdString(value) + unit;
+  };
+  const QStringList lines{line("PropPaths", "路径总数=", std::to_string(doc.Count()), "(pcs)"),
+                          line("PropSubPaths", "子路径总数=", std::to_string(doc.SubCount()), "(pcs)"),
+                          line("PropCutLength", "线段总长度=", TextOfSingle(doc.ObjLong()), "(mm)"),
+                          line("PropTravelLength", "空移动总长度=", TextOfSingle(doc.MoveLong()), "(mm)")};
+  ShowMessageText(&w_, lines.join("\n"));
+}
+
+}  // namespace kw

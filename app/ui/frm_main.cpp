@@ -33,6 +33,8 @@
 #include "widgets/language_ui.h"
 #include "widgets/message_box.h"
 
+void kwInitIcons();
+
 namespace kw {
 namespace {
 
@@ -57,6 +59,7 @@ frmMain::frmMain(QWidget* parent)
       events_(std::make_unique<DocumentEvents>(*this)),
       files_(std::make_unique<FileCommands>(*this)),
       edits_(std::make_unique<EditCommands>(*this)) {
+  kwInitIcons();
   setObjectName("frmMain");
   setAcceptDrops(true);
   setWindowIcon(QIcon(":/icons/kerfwright.svg"));

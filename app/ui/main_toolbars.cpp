@@ -74,7 +74,7 @@ QIcon LayerIcon(int layer, uint32_t colorRef) {
     const QColor colour = QtCanvas::ToQColor(colorRef);
     painter.setBrush(colour);
     painter.setPen(QPen(QColor(55, 71, 79), size / 20.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1) * 1.0, size / 6.0, size / 6.0);
+    painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 6.0, size / 6.0);
     QFont font = painter.font();
     font.setPixelSize(size * 11 / 20);
     font.setBold(true);

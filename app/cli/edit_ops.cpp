@@ -45,7 +45,7 @@ constexpr std::array kOps{
     OpSpec{"autotree", EditOp::AutoTree, "", "",
            "order inside before outside: what a closed path encloses comes before it, in bands"},
     OpSpec{"selectedge", EditOp::SelectEdge, "f", "TOL",
-           "select the outermost closed paths (ends within TOL mm count as closed)"},
+           "add the outermost closed paths to the selection (ends within TOL mm count as closed)"},
     OpSpec{"setstartp", EditOp::SetStartP, "fff", "X:Y:TOL",
            "start the closed path passing within TOL mm of X,Y at its point there"},
     OpSpec{"pxz", EditOp::PxZ, "", "", "move the selected paths to the end of the order"},

@@ -22,32 +22,35 @@ class CPathObjEvents {
  public:
   virtual ~CPathObjEvents() = default;
 
-  // Progress of a long operation: Dq of All done; MS names the step.
+  // Jd (progress, 进度) of a long operation: Dq (current) of All done; MS is the step's text in the
+  // language SetLang chose.
   virtual void Jd(int32_t All, int32_t Dq, const std::string& MS) { (void)All, (void)Dq, (void)MS; }
   // End of a long operation.
   virtual void Finish() {}
   // Declared for hosts that bind it; no operation raises it.
   virtual void SelectObj() {}
-  // One cut or tool path in machine units, points 1..n (element 0 unused).
+  // One cut or tool path in machine units, points 1..n (element 0 unused). LayerN is the object's layer, or
+  // for a tool layer its position p (1, 2, ...) which picks the tool; setting CancelB ends the request.
   virtual void OutPath(std::vector<int32_t>& X, std::vector<int32_t>& Y, int16_t LayerN, bool& CancelB) {
     (void)X, (void)Y, (void)LayerN, (void)CancelB;
   }
   // The scan lines 1..m of one engraving frame or bitmap (element 0 unused).
   virtual void OutScanLine(std::vector<ScanLine>& ScanObj, int16_t LayerN) { (void)ScanObj, (void)LayerN; }
-  // The drill points 1..n of one drill path.
+  // The drill points 1..n of one drill path, in machine units from the document's top-left corner.
   virtual void OutPoint(std::vector<int32_t>& X, std::vector<int32_t>& Y, int16_t LayerN) {
     (void)X, (void)Y, (void)LayerN;
   }
-  // Asks for a drill layer's settings; PointStep in mm.
+  // Asks for a drill layer's settings: Enabled (preset false) and the spacing PointStep in mm (preset 0).
   virtual void GetPointLayer(int16_t LayerN, bool& Enabled, float& PointStep) {
     (void)LayerN, (void)Enabled, (void)PointStep;
   }
-  // Asks for an engraving layer's settings; AccL and BackGap in machine units.
+  // Asks for an engraving layer's settings (presets false and 0): Dpi lines per inch; when true, BmpMode burns
+  // a bitmap's dark pixels and Dir scans both ways; lead-in/out AccL and backlash BackGap in machine units.
   virtual void GetScanLayer(int16_t LayerN, bool& Enabled, int16_t& Dpi, bool& BmpMode, bool& Dir, int32_t& AccL,
                             int32_t& BackGap) {
     (void)LayerN, (void)Enabled, (void)Dpi, (void)BmpMode, (void)Dir, (void)AccL, (void)BackGap;
   }
-  // Asks whether a cut layer is to be output.
+  // Asks whether a cut layer is to be output (Enabled preset false).
   virtual void GetCutLayer(int16_t LayerN, bool& Enabled) { (void)LayerN, (void)Enabled; }
 
   // A message the library would otherwise show in a message box (an open

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "input_files.h"
+#include "machine/library_texts.h"
 #include "machine/project_file.h"
 
 namespace kw::cli {
@@ -84,7 +85,7 @@ bool ImportOne(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::stri
     return false;
   }
   if (catcher.messages.empty()) return true;
-  error = file + ": " + catcher.messages.front();
+  error = file + ": " + kw::LibraryText(catcher.messages.front());
   return false;
 }
 

@@ -33,6 +33,7 @@ void AddImportOptions(CLI::App& command, ImportOptions& options);
 
 // Imports every file in order. On the first file that cannot be read it
 // stops with a one-line message naming the file in error and returns false.
+// The libraries' own messages are given in the user's language.
 bool ImportFiles(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::vector<std::string>& files,
                  const ImportOptions& options, std::string& error);
 

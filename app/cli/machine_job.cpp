@@ -15,6 +15,7 @@
 #include "machine/run_preparation.h"
 #include "machine/settings_file.h"
 #include "pathcore/app_path.h"
+#include "user_language.h"
 
 namespace kw::cli {
 namespace {
@@ -26,7 +27,8 @@ kw::MachineSettings& LoadSettingsFor(const MachineJobArgs& args) {
   auto loaded = kw::LoadSettings(folder / "Setting.ini");
   for (const auto& problem : loaded.problems) std::fprintf(stderr, "settings: %s\n", problem.c_str());
   kw::MachineSettings& s = kw::Settings();
-  s = loaded.settings;
+  s = loaded.settings;  // the language too: messages follow this folder's choice
+  KeepLanguageToFiles(s);
   kw::ComputeToolHeights(s);
   if (!args.address.empty()) s.ControllerAddress = args.address;
   if (args.port > 0) s.ControllerPort = args.port;

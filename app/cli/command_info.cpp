@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "document_summary.h"
 #include "import_files.h"
+#include "input_files.h"
 
 namespace kw::cli {
 namespace {
@@ -20,8 +21,9 @@ struct InfoArgs {
 
 int RunInfo(const InfoArgs& args) {
   kw::pathcore::CPathObj doc;
+  LayerTables tables;
   std::string error;
-  if (!ImportFiles(doc, args.files, args.options, error)) {
+  if (!ImportFiles(doc, tables, args.files, args.options, error)) {
     std::fprintf(stderr, "kerfwright-cli info: %s\n", error.c_str());
     return 1;
   }
@@ -35,7 +37,7 @@ Command AddInfo(CLI::App& program) {
   auto args = std::make_shared<InfoArgs>();
   auto* command = program.add_subcommand(
       "info", "JSON summary of the drawings imported as one document");
-  command->add_option("FILE", args->files, "drawings to import (dxf, plt, hpgl, ai, dst, bmp)")->required();
+  AddInputFiles(*command, args->files, kDrawingFilesHelp);
   AddImportOptions(*command, args->options);
   return {command, [args] { return RunInfo(*args); }};
 }

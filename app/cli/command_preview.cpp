@@ -48,7 +48,8 @@ QImage Render(kw::pathcore::CPathObj& doc, const PreviewArgs& a) {
 
 int RunPreview(const PreviewArgs& args) {
   kw::pathcore::CPathObj doc;
-  if (!OpenDocument(doc, args.process, args.import, "preview")) return 1;
+  LayerTables tables;
+  if (!OpenDocument(doc, tables, args.process, args.import, "preview")) return 1;
   if (!Render(doc, args).save(QString::fromStdString(args.output), "PNG")) {
     std::fprintf(stderr, "kerfwright-cli preview: %s: cannot be written\n", args.output.c_str());
     return 1;

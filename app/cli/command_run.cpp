@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "commands.h"
+#include "input_files.h"
 #include "machine_job.h"
 #include "machine/axisnet_binding.h"
 
@@ -44,7 +45,7 @@ Command AddRun(CLI::App& program) {
   auto args = std::make_shared<MachineJobArgs>();
   auto* command = program.add_subcommand(
       "run", "Run the job on a controller; Ctrl-C stops it");
-  command->add_option("FILE", args->files, "drawings to import (dxf, plt, hpgl, ai, dst, bmp)")->required();
+  AddInputFiles(*command, args->files, kDrawingFilesHelp);
   AddMachineJobOptions(*command, *args, true, true);
   return {command, [args] { return RunRun(*args); }};
 }

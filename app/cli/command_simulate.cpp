@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "commands.h"
+#include "input_files.h"
 #include "job_picture.h"
 #include "machine_job.h"
 #include "machine/axisnet_binding.h"
@@ -76,7 +77,7 @@ Command AddSimulate(CLI::App& program) {
   auto args = std::make_shared<SimulateArgs>();
   auto* command = program.add_subcommand(
       "simulate", "Run the job on a simulated controller and draw it");
-  command->add_option("FILE", args->job.files, "drawings to import (dxf, plt, hpgl, ai, dst, bmp)")->required();
+  AddInputFiles(*command, args->job.files, kDrawingFilesHelp);
   command->add_option("--png", args->png, "draw what the machine did into this PNG")->type_name("OUT.png");
   command->add_option("--svg", args->svg, "draw the head's path into this SVG")->type_name("OUT.svg");
   kw::AddNumberOption(*command, "--speedup", args->speedup, 1.0, 10000.0,

@@ -143,7 +143,8 @@ class PrintingHost : public kw::pathcore::CPathObjEvents {
 
 int RunWorkdata(const WorkdataArgs& args) {
   kw::pathcore::CPathObj doc;
-  if (!OpenDocument(doc, args.process, args.import, "workdata")) return 1;
+  LayerTables tables;
+  if (!OpenDocument(doc, tables, args.process, args.import, "workdata")) return 1;
   PrintingHost host(args);
   doc.SetEvents(&host);
   if (!args.layerTypes) {

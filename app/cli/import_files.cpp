@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "input_files.h"
+#include "machine/library_texts.h"
+#include "machine/project_file.h"
+
 namespace kw::cli {
 
 namespace {
@@ -29,15 +33,35 @@ bool Readable(const std::string& file) {
   return std::ifstream(file, std::ios::binary).good();
 }
 
-bool ImportOne(kw::pathcore::CPathObj& doc, const std::string& file, const ImportOptions& options,
-               MessageCatcher& catcher, std::string& error) {
+// Why a project did not load; nothing when it did.
+const char* ProjectProblem(kw::ProjectRead result) {
+  switch (result) {
+    case kw::ProjectRead::Loaded: return nullptr;
+    case kw::ProjectRead::NotAProject: return "not a project file (wrong mark or version)";
+    case kw::ProjectRead::BlockRefused: return "a block of the project was refused (unknown version or damaged)";
+    case kw::ProjectRead::CannotRead: return "cannot be read";
+    case kw::ProjectRead::Truncated: return "the project file ends early";
+  }
+  return "cannot be read";
+}
+
+bool OpenProject(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::string& file, std::string& error) {
+  const char* problem = ProjectProblem(kw::ReadProject(file, doc, tables.cutLayers, tables.layerMap));
+  if (problem) error = file + ": " + problem;
+  return problem == nullptr;
+}
+
+bool ImportOne(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::string& file,
+               const ImportOptions& options, MessageCatcher& catcher, std::string& error) {
   const std::string ext = LowerEnding(file);
   if (!Readable(file)) {
     error = file + ": cannot be read";
     return false;
   }
   catcher.messages.clear();
-  if (ext == ".dxf") {
+  if (IsProjectFile(file)) {
+    if (!OpenProject(doc, tables, file, error)) return false;
+  } else if (ext == ".dxf") {
     const int16_t status = doc.DxfInput(file, options.dxfCutLayer);
     if (status != 0) {
       error = file + ": " + (status == 62 ? "ends inside an entity" : "read error") + " (" + std::to_string(status) + ")";
@@ -57,11 +81,11 @@ bool ImportOne(kw::pathcore::CPathObj& doc, const std::string& file, const Impor
       return false;
     }
   } else {
-    error = file + ": not a drawing kind this program imports (plt, hpgl, dxf, ai, dst, bmp)";
+    error = file + ": not a drawing kind this program imports (plt, hpgl, dxf, ai, dst, bmp, rpt)";
     return false;
   }
   if (catcher.messages.empty()) return true;
-  error = file + ": " + catcher.messages.front();
+  error = file + ": " + kw::LibraryText(catcher.messages.front());
   return false;
 }
 
@@ -73,13 +97,13 @@ void AddImportOptions(CLI::App& command, ImportOptions& options) {
   command.add_option("--plt-cut-pen", options.pltCutPen, "PLT pen whose paths are cut (default 4)")->type_name("TEXT");
 }
 
-bool ImportFiles(kw::pathcore::CPathObj& doc, const std::vector<std::string>& files, const ImportOptions& options,
-                 std::string& error) {
+bool ImportFiles(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::vector<std::string>& files,
+                 const ImportOptions& options, std::string& error) {
   MessageCatcher catcher;
   doc.SetEvents(&catcher);
   bool ok = true;
   for (const std::string& file : files) {
-    if (!(ok = ImportOne(doc, file, options, catcher, error))) break;
+    if (!(ok = ImportOne(doc, tables, file, options, catcher, error))) break;
   }
   doc.SetEvents(nullptr);
   return ok;

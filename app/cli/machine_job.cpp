@@ -15,6 +15,7 @@
 #include "machine/run_preparation.h"
 #include "machine/settings_file.h"
 #include "pathcore/app_path.h"
+#include "user_language.h"
 
 namespace kw::cli {
 namespace {
@@ -26,7 +27,8 @@ kw::MachineSettings& LoadSettingsFor(const MachineJobArgs& args) {
   auto loaded = kw::LoadSettings(folder / "Setting.ini");
   for (const auto& problem : loaded.problems) std::fprintf(stderr, "settings: %s\n", problem.c_str());
   kw::MachineSettings& s = kw::Settings();
-  s = loaded.settings;
+  s = loaded.settings;  // the language too: messages follow this folder's choice
+  KeepLanguageToFiles(s);
   kw::ComputeToolHeights(s);
   if (!args.address.empty()) s.ControllerAddress = args.address;
   if (args.port > 0) s.ControllerPort = args.port;
@@ -81,7 +83,8 @@ void AddMachineJobOptions(CLI::App& command, MachineJobArgs& args, bool withJob,
 bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJobResult& result) {
   kw::MachineSettings& s = LoadSettingsFor(args);
   kw::pathcore::CPathObj doc;
-  if (!ImportFiles(doc, args.files, args.import, result.error)) return false;
+  LayerTables tables;  // a project's own, else the program's defaults
+  if (!ImportFiles(doc, tables, args.files, args.import, result.error)) return false;
   doc.SetPathPos(0, 0);  // the job's bottom-right corner at the machine origin, as File Open places it
   kw::QuietAxisnetTrace();  // the command line shows its own progress
   kw::CYdkz ydkz(axisnet, s);
@@ -95,13 +98,11 @@ bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJ
     result.error = kw::MessageText(kw::kNoHomeReferenceKey) + " (--force runs anyway)";
     return ydkz.DisConnect(), false;
   }
-  kw::CCutLayer layers;
-  kw::CLayerMap map;
-  if (const int bad = kw::PrepareRun(doc, layers, s, args.autoLayout && s.AutoLayout); bad >= 0) {
+  if (const int bad = kw::PrepareRun(doc, tables.cutLayers, s, args.autoLayout && s.AutoLayout); bad >= 0) {
     result.error = "working speed " + std::to_string(bad) + " is not a positive number";
     return ydkz.DisConnect(), false;
   }
-  kw::JobRun run(axisnet, ydkz, s, layers, map, host);
+  kw::JobRun run(axisnet, ydkz, s, tables.cutLayers, tables.layerMap, host);
   result.run = run.Run(doc, kw::RunOptionsFromSettings(s, args.selection));
   host.FinishProgress();
   result.paths = doc.Count();

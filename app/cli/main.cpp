@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "user_language.h"
 
 namespace {
 
@@ -72,5 +73,6 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return ReportParseError(program, e, argc, argv);
   }
+  kw::cli::UseProgramLanguage();
   return RunChosen(program, commands);
 }

@@ -1,5 +1,5 @@
 // The document of a command that works on drawings: its files imported (or
-// loaded as document images) and its operations applied.
+// loaded as document images or a project) and its operations applied.
 #pragma once
 
 #include "import_files.h"
@@ -7,8 +7,9 @@
 
 namespace kw::cli {
 
-// False after printing "kerfwright-cli COMMAND: reason" on stderr.
-bool OpenDocument(kw::pathcore::CPathObj& doc, const ProcessArgs& process, const ImportOptions& import,
-                  const char* command);
+// A project among the files fills tables. False after printing
+// "kerfwright-cli COMMAND: reason" on stderr.
+bool OpenDocument(kw::pathcore::CPathObj& doc, LayerTables& tables, const ProcessArgs& process,
+                  const ImportOptions& import, const char* command);
 
 }  // namespace kw::cli

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "input_files.h"
 #include "support/file_replace.h"
 
 namespace kw::cli {
@@ -105,8 +106,7 @@ void ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps) {
 }
 
 void AddDocumentOptions(CLI::App& command, ProcessArgs& args, bool opsRequired) {
-  command.add_option("FILE", args.files, "drawings to import (dxf, plt, hpgl, ai, dst, bmp) or document images (.img)")
-      ->required();
+  AddInputFiles(command, args.files, std::string(kDrawingFilesHelp) + "; or document images (.img)");
   auto* ops = command.add_option_function<std::string>(
       "--ops",
       [&args](const std::string& list) {

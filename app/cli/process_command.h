@@ -26,15 +26,15 @@ struct ProcessArgs {
   std::string saveDat;    // empty: none
 };
 
-// FILE... (required) and --ops LIST into args; a bad operation list is a
+// FILE... (required, a project only first) and --ops LIST into args; a bad operation list is a
 // usage error of the parse. process requires --ops, other commands do not.
 void AddDocumentOptions(CLI::App& command, ProcessArgs& args, bool opsRequired);
 
 // Imports one drawing file into the document; false with a message when it cannot.
 using ImportFile = std::function<bool(kw::pathcore::CPathObj& doc, const std::string& file, std::string& error)>;
 
-// Loads every file (".img" as a document image, anything else through
-// importFile), applies the steps and writes the requested outputs. False
+// Loads every file (".img" as a document image, anything else, projects
+// included, through importFile), applies the steps and writes the requested outputs. False
 // with a message at the first failure.
 bool RunProcess(kw::pathcore::CPathObj& doc, const ProcessArgs& args, const ImportFile& importFile, std::string& error);
 

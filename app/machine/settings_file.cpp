@@ -1,5 +1,6 @@
 #include "machine/settings_file.h"
 
+#include "machine/desktop_language.h"
 #include "machine/profile_file.h"
 #include "pathcore/app_path.h"
 
@@ -50,6 +51,9 @@ std::filesystem::path SettingsFile() { return kw::pathcore::AppPath() / "Setting
 LoadedSettings LoadSettings(const std::filesystem::path& file) {
   LoadedSettings loaded;
   MachineSettings& s = loaded.settings;
+  // Until the language menu stores a choice, the program speaks the desktop's
+  // language; the guess stays in memory and is never written back.
+  s.LanguageI = DesktopLanguage();
   const auto text = ProfileText::Load(file);
   LoadEntries(text, SettingEntries(s), loaded.problems);
   CheckRecentFileCount(s, loaded.problems);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 
+#include "input_files.h"
 #include "process_command.h"
 #include "testsupport/temp_app_path.h"
 
@@ -115,6 +116,21 @@ TEST_F(ProcessCommandTest, ArgumentsNeedFilesAndOps) {
   EXPECT_FALSE(Parse({"a.plt", "--ops", "hb:0.05x"}, error));
   EXPECT_EQ(error, "--ops: hb:0.05x: \"0.05x\" is not a number");
   EXPECT_FALSE(Parse({"a.plt", "--ops", "selall", "--fast"}, error));
+}
+
+// A project replaces the document, so one after other files would drop them.
+TEST_F(ProcessCommandTest, AProjectMayOnlyComeFirst) {
+  std::string error;
+  const auto parsed = Parse({"job.RPT", "--ops", "selall", "a.dxf", "b.plt"}, error);
+  ASSERT_TRUE(parsed) << error;
+  EXPECT_EQ(parsed->files, (std::vector<std::string>{"job.RPT", "a.dxf", "b.plt"}));
+  EXPECT_FALSE(Parse({"a.dxf", "job.rpt", "--ops", "selall"}, error));
+  EXPECT_EQ(error, "FILE: job.rpt: a project opens as the document, so only the first file may be one");
+  EXPECT_FALSE(Parse({"a.rpt", "b.rpt", "--ops", "selall"}, error));
+  EXPECT_TRUE(kw::cli::IsProjectFile("dir.d/Job.Rpt"));
+  EXPECT_FALSE(kw::cli::IsProjectFile("rpt"));
+  EXPECT_FALSE(kw::cli::IsProjectFile("job.rpt.bak"));
+  EXPECT_FALSE(kw::cli::IsProjectFile("jobrpt"));
 }
 
 TEST_F(ProcessCommandTest, ImportEditSaveAndLoadTheImageAgain) {

@@ -38,7 +38,12 @@ MachineSettings EveryKeyChanged() {
   return s;
 }
 
-class SettingsFileTest : public kw::test::ProgramFolderTest {};
+// On a Chinese desktop the language defaults to 0, as every other key to its
+// member's default.
+class SettingsFileTest : public kw::test::ProgramFolderTest {
+ protected:
+  kw::test::LocaleEnvironment chineseDesktop_{nullptr, nullptr, "zh_CN.UTF-8", nullptr};
+};
 
 TEST_F(SettingsFileTest, MissingFileGivesExactlyTheDefaults) {
   const auto loaded = kw::LoadSettings(InFolder("Setting.ini"));

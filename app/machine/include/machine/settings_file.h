@@ -23,7 +23,8 @@ struct LoadedSettings {
   std::vector<std::string> problems;
 };
 
-// Every key of the tables: a missing file, section or key gives its default.
+// Every key of the tables: a missing file, section or key gives its default,
+// except LanguageI, which then follows the desktop's locale (DesktopLanguage).
 // The tool heights are left to ComputeToolHeights.
 LoadedSettings LoadSettings(const std::filesystem::path& file);
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -155,8 +157,17 @@ void frmMain::RunDebug(bool save) {
 
 void frmMain::LoadGeometry() {
   const auto& s = Settings();
-  setGeometry(static_cast<int>(s.MainLeft / kTwipsPerPixel), static_cast<int>(s.MainTop / kTwipsPerPixel),
-              static_cast<int>(s.MainWidth / kTwipsPerPixel), static_cast<int>(s.MainHeight / kTwipsPerPixel));
+  QRect g(static_cast<int>(s.MainLeft / kTwipsPerPixel), static_cast<int>(s.MainTop / kTwipsPerPixel),
+          static_cast<int>(s.MainWidth / kTwipsPerPixel), static_cast<int>(s.MainHeight / kTwipsPerPixel));
+  // A first start's stored size is too small for the controls: take most of the screen then.
+  const QSize needed = minimumSizeHint();
+  if (g.width() < needed.width() || g.height() < needed.height()) {
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                          : QRect(0, 0, 1280, 800);
+    g.setSize(screen.size() * 0.85);
+    g.moveCenter(screen.center());
+  }
+  setGeometry(g);
 }
 
 void frmMain::ReplaceDocument(std::unique_ptr<kw::pathcore::CPathObj> doc) {

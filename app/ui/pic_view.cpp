@@ -79,7 +79,8 @@ QPointF PicView::ToDocument(QPointF pixel) const {
 
 void PicView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
+  // Grey around the white work table, so the table's edges show.
+  painter.fillRect(rect(), QColor(224, 224, 224));
   DrawToPic(painter);
 }
 

@@ -14,6 +14,7 @@
 #include "machine/layer_tables.h"
 #include "machine/machine_settings.h"
 #include "pathcore/path_obj.h"
+#include "pic_tools.h"
 #include "pic_view.h"
 #include "widgets/language_ui.h"
 
@@ -138,7 +139,10 @@ void EditCommands::RunToolbarKey(std::string_view key) {
   if (key == "NEW") w_.Files().New();
   else if (key == "OPEN") w_.Files().Open();
   else if (key == "SAVE") w_.Files().Save();
-  else if (key == "Winzoom") w_.MouseTool = 4;
+  else if (key == "Winzoom") {
+    w_.MouseTool = 4;
+    w_.Tools().ResetBand();
+  }
   else if (key == "MOVESHOW") {
     w_.MainDoc().SMove(w_.TbButton("MOVESHOW")->isChecked());
     w_.RefreshPic();

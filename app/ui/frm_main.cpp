@@ -30,6 +30,7 @@
 #include "main_menus.h"
 #include "main_toolbars.h"
 #include "pathcore/path_obj.h"
+#include "pic_tools.h"
 #include "pic_view.h"
 #include "recent_files.h"
 #include "widgets/language_ui.h"
@@ -60,7 +61,8 @@ frmMain::frmMain(QWidget* parent)
       mainDoc_(std::make_unique<kw::pathcore::CPathObj>()),
       events_(std::make_unique<DocumentEvents>(*this)),
       files_(std::make_unique<FileCommands>(*this)),
-      edits_(std::make_unique<EditCommands>(*this)) {
+      edits_(std::make_unique<EditCommands>(*this)),
+      tools_(std::make_unique<PicTools>(*this)) {
   kwInitIcons();
   setObjectName("frmMain");
   setAcceptDrops(true);
@@ -75,7 +77,11 @@ frmMain::frmMain(QWidget* parent)
   ReLanguage();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+  // The view outlives the members it points at while QWidget closes it down.
+  pic_->SetMouse(nullptr);
+  pic_->SetDocument(nullptr);
+}
 
 void frmMain::BuildControls() {
   BuildMainMenus(*this);
@@ -97,6 +103,7 @@ void frmMain::BuildControls() {
   row->addWidget(editScroll);
   pic_ = new PicView(central);
   pic_->SetDocument(mainDoc_.get());
+  pic_->SetMouse(tools_.get());
   row->addWidget(pic_, 1);
   panel_ = new MachinePanel(central);
   row->addWidget(panel_);
@@ -287,6 +294,11 @@ void frmMain::ShowProgress(const QString& text, bool repaintNow) {
 }
 
 void frmMain::ShowStatus(const QString& text) { statusBar()->showMessage(text, 8000); }
+
+void frmMain::SetPanelText(std::string_view key, const QString& text) {
+  if (auto* panel = statusBar()->findChild<QLabel*>(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()))))
+    panel->setText(text);
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
   if (panel_->CkDevice().isChecked()) {

@@ -26,6 +26,7 @@ class DocumentEvents;
 class EditCommands;
 class FileCommands;
 class MachinePanel;
+class PicTools;
 class PicView;
 
 class frmMain : public QMainWindow {
@@ -61,9 +62,12 @@ class frmMain : public QMainWindow {
   // long operation keeps the event loop from doing it.
   void ShowProgress(const QString& text, bool repaintNow);
   void ShowStatus(const QString& text);
+  // A keyed panel of the status bar ("POS", "Size").
+  void SetPanelText(std::string_view key, const QString& text);
 
   // ---- controls
   PicView& Pic() { return *pic_; }
+  PicTools& Tools() { return *tools_; }
   MachinePanel& Panel() { return *panel_; }
   DocumentEvents& WDocEvents() { return *events_; }
   FileCommands& Files() { return *files_; }
@@ -102,6 +106,7 @@ class frmMain : public QMainWindow {
   std::unique_ptr<DocumentEvents> events_;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<EditCommands> edits_;
+  std::unique_ptr<PicTools> tools_;
 };
 
 }  // namespace kw

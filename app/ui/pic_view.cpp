@@ -1,7 +1,10 @@
 #include "pic_view.h"
 
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <utility>
 #include <vector>
 
 #include "machine/layer_tables.h"
@@ -25,13 +28,15 @@ PicView::PicView(QWidget* parent) : QWidget(parent) {
   setObjectName("Pic");
   setAutoFillBackground(false);
   setFocusPolicy(Qt::StrongFocus);
+  // The position panel follows the pointer, pressed or not.
+  setMouseTracking(true);
   setMinimumSize(200, 150);
   ComputePickTol();
 }
 
 void PicView::SetDocument(kw::pathcore::CPathObj* doc) {
   doc_ = doc;
-  update();
+  RefreshPic();
 }
 
 void PicView::ZoomToRect(double X1, double Y1, double X2, double Y2) {
@@ -66,11 +71,32 @@ void PicView::ZoomAbout(float X, float Y, float factor) {
   ComputePickTol();
 }
 
+void PicView::PicZoomWin(float X1, float Y1, float X2, float Y2) {
+  if (X1 == X2 || Y1 == Y2) return;
+  if (X1 < X2) std::swap(X1, X2);
+  if (Y1 < Y2) std::swap(Y1, Y2);
+  ZoomToRect(X1, Y1, X2, Y2);
+}
+
+void PicView::PicPan(Qt::MouseButtons Button, float X, float Y, float MX, float MY) {
+  if (!(Button & Qt::LeftButton)) return;
+  ViewLeft += MX - X;
+  ViewTop += MY - Y;
+}
+
 void PicView::ComputePickTol() {
   PickTol = static_cast<float>(kTwipsPerPixel / (std::max(width(), 1) * kTwipsPerPixel) * ViewWidth * 6);
 }
 
-void PicView::RefreshPic() { update(); }
+void PicView::RefreshPic() {
+  pictureValid_ = false;
+  update();
+}
+
+void PicView::SetOverlay(const PicOverlay& overlay) {
+  overlay_ = overlay;
+  update();
+}
 
 QPointF PicView::ToDocument(QPointF pixel) const {
   return {ViewLeft + pixel.x() * ViewWidth / std::max(width(), 1),
@@ -79,9 +105,31 @@ QPointF PicView::ToDocument(QPointF pixel) const {
 
 void PicView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // Grey around the white work table, so the table's edges show.
-  painter.fillRect(rect(), QColor(224, 224, 224));
-  DrawToPic(painter);
+  painter.drawImage(0, 0, Picture());
+  DrawOverlay(painter);
+}
+
+const QImage& PicView::Picture() {
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = size() * ratio;
+  if (!pictureValid_ || picture_.size() != pixels) {
+    picture_ = QImage(pixels, QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(ratio);
+    QPainter painter(&picture_);
+    // Grey around the white work table, so the table's edges show.
+    painter.fillRect(rect(), QColor(224, 224, 224));
+    DrawToPic(painter);
+    pictureValid_ = true;
+  }
+  return picture_;
+}
+
+void PicView::DrawOverlay(QPainter& painter) const {
+  if (overlay_.kind == PicOverlay::kNone) return;
+  const QPointF a = ToPixel(overlay_.x1, overlay_.y1), b = ToPixel(overlay_.x2, overlay_.y2);
+  painter.setPen(QPen(overlay_.kind == PicOverlay::kBand ? Qt::red : Qt::black, 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(a, b).normalized());
 }
 
 void PicView::resizeEvent(QResizeEvent*) {
@@ -89,7 +137,29 @@ void PicView::resizeEvent(QResizeEvent*) {
     ShowTable();
   } else {
     ComputePickTol();
+    RefreshPic();
   }
+}
+
+void PicView::mousePressEvent(QMouseEvent* event) {
+  const QPointF at = ToDocument(event->position());
+  if (mouse_) mouse_->MouseDown(event->button(), event->modifiers() & Qt::ControlModifier, at.x(), at.y());
+}
+
+void PicView::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF at = ToDocument(event->position());
+  if (mouse_) mouse_->MouseMove(event->buttons(), at.x(), at.y());
+}
+
+void PicView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPointF at = ToDocument(event->position());
+  if (mouse_) mouse_->MouseUp(event->button(), event->modifiers() & Qt::ControlModifier, at.x(), at.y());
+}
+
+void PicView::focusOutEvent(QFocusEvent* event) {
+  // A menu opening over the view is no leaving it.
+  if (mouse_ && event->reason() != Qt::PopupFocusReason) mouse_->FocusLost();
+  QWidget::focusOutEvent(event);
 }
 
 void PicView::wheelEvent(QWheelEvent* event) {

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
 #include <algorithm>

@@ -32,7 +32,14 @@ FMm::FMm(QWidget* parent) : QDialog(parent) {
   ReLanguage();
 }
 
-void FMm::ReLanguage() { ApplyLanguage(*this, "FMm"); }
+void FMm::ReLanguage() {
+  ApplyLanguage(*this, "FMm");
+  // The caption is the dialog's request, and the box is otherwise narrow
+  // enough for the title bar to cut it off; the extra room is for the title
+  // bar's icon and buttons.
+  constexpr int kTitleBarExtras = 120;
+  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtras);
+}
 
 void FMm::showEvent(QShowEvent* event) {
   // The password is read when the dialog comes up, so an edited file counts at once.

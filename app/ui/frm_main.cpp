@@ -153,7 +153,9 @@ void frmMain::RunDebug(bool save) {
                             : QFileDialog::getOpenFileName(this, QString(), QString(), "Text (*.txt)");
   if (file.isEmpty()) return;
   if (save) {
-    if (mainDoc_->SaveToDat(file.toStdString()) != 0) ShowMessage(this, "0025");
+    if (mainDoc_->SaveToDat(file.toStdString()) != 0) {
+      ShowMessageText(this, LanguageQTextOr("frmMain", "DatNotSaved", "The point list could not be written.") + "\n" + file);
+    }
   } else if (mainDoc_->OpenToDat(file.toStdString()) == 0) {
     mainDoc_->ZLSelLmt();
     CommitEdit();

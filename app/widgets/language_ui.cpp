@@ -37,8 +37,24 @@ bool SetCaption(QObject& control, const QString& text) {
   return true;
 }
 
+namespace {
+
+// A control of this form, not of a dialog the form happens to own (menus
+// are windows of their own, yet belong to the form that shows them).
+bool BelongsTo(const QObject* control, const QWidget& form) {
+  for (const QObject* o = control; o; o = o->parent()) {
+    if (o == &form) return true;
+    const auto* widget = qobject_cast<const QWidget*>(o);
+    if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget)) return false;
+  }
+  return false;
+}
+
+}  // namespace
+
 void ApplyLanguage(QWidget& form, std::string_view section) {
-  const auto apply = [section](QObject* control) {
+  const auto apply = [section, &form](QObject* control) {
+    if (!BelongsTo(control, form)) return;
     const QString name = control->objectName();
     if (name.isEmpty()) return;
     const QString text = LanguageQText(section, name.toStdString());

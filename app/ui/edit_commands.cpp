@@ -15,6 +15,7 @@
 #include "machine/machine_settings.h"
 #include "pathcore/path_obj.h"
 #include "pic_view.h"
+#include "transform_commands.h"
 #include "widgets/language_ui.h"
 
 namespace kw {
@@ -22,7 +23,8 @@ namespace kw {
 using kw::pathcore::CPathObj;
 
 bool EditCommands::Run(std::string_view name) {
-  return RunSelection(name) || RunEdit(name) || RunLong(name) || RunView(name) || RunDialogs(name);
+  return RunSelection(name) || RunEdit(name) || RunLong(name) || RunView(name) || RunDialogs(name) ||
+         RunTransform(w_, name);
 }
 
 bool EditCommands::RunSelection(std::string_view n) {
@@ -110,8 +112,6 @@ bool EditCommands::RunDialogs(std::string_view n) {
     if (options.CoK) w_.RefreshPic();
   } else if (n == "numDeviceParameter" || n == "numSettingTools") {
     if (AskMaintenancePassword(&w_)) NotYet();
-  } else if (n == "mnuSpin" || n == "mnuMove" || n == "munScale" || n == "mnuZl" || n == "mnuMirror") {
-    NotYet();
   } else if (n == "mnuHelpAbout") {
     FAbout(&w_).exec();
   } else if (n == "mnuFileExit") {
@@ -120,6 +120,10 @@ bool EditCommands::RunDialogs(std::string_view n) {
     return false;
   }
   return true;
+}
+
+bool EditCommands::ScaleWithDialog(double kx, double ky, int16_t center, bool lock) {
+  return kw::ScaleWithDialog(w_, kx, ky, center, lock);
 }
 
 void EditCommands::RunToolbarKey(std::string_view key) {

@@ -50,16 +50,6 @@ class RfTextTest : public kw::test::GuiTest {
   RfText* other_ = nullptr;
 };
 
-TEST_F(RfTextTest, StartsAsDocumentedAndNamesItsInnerBox) {
-  EXPECT_EQ(box_->property("FuHao").toBool(), true);
-  EXPECT_EQ(box_->property("XiaoShuDian").toBool(), true);
-  EXPECT_EQ(box_->property("ENull").toBool(), false);
-  EXPECT_EQ(box_->property("SelAll").toBool(), false);
-  EXPECT_EQ(box_->property("Text").toString(), "0");
-  EXPECT_EQ(box_->property("Enabled").toBool(), true);
-  EXPECT_EQ(box_->Tx().objectName(), "Tx");
-}
-
 TEST_F(RfTextTest, KeepsDigitsAndAllowedSignsWhereverTheyAreTyped) {
   Type("1a2-3.4 e+");
   EXPECT_EQ(box_->Text(), "12-3.4");  // a minus sign in the middle is a character like any other

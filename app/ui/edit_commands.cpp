@@ -16,6 +16,7 @@
 #include "pathcore/path_obj.h"
 #include "pic_tools.h"
 #include "pic_view.h"
+#include "transform_commands.h"
 #include "widgets/language_ui.h"
 
 namespace kw {
@@ -23,7 +24,8 @@ namespace kw {
 using kw::pathcore::CPathObj;
 
 bool EditCommands::Run(std::string_view name) {
-  return RunSelection(name) || RunEdit(name) || RunLong(name) || RunView(name) || RunDialogs(name);
+  return RunSelection(name) || RunEdit(name) || RunLong(name) || RunView(name) || RunDialogs(name) ||
+         RunTransform(w_, name);
 }
 
 bool EditCommands::RunSelection(std::string_view n) {
@@ -111,8 +113,6 @@ bool EditCommands::RunDialogs(std::string_view n) {
     if (options.CoK) w_.RefreshPic();
   } else if (n == "numDeviceParameter" || n == "numSettingTools") {
     if (AskMaintenancePassword(&w_)) NotYet();
-  } else if (n == "mnuSpin" || n == "mnuMove" || n == "munScale" || n == "mnuZl" || n == "mnuMirror") {
-    NotYet();
   } else if (n == "mnuHelpAbout") {
     FAbout(&w_).exec();
   } else if (n == "mnuFileExit") {
@@ -121,6 +121,10 @@ bool EditCommands::RunDialogs(std::string_view n) {
     return false;
   }
   return true;
+}
+
+bool EditCommands::ScaleWithDialog(double kx, double ky, int16_t center, bool lock) {
+  return kw::ScaleWithDialog(w_, kx, ky, center, lock);
 }
 
 void EditCommands::RunToolbarKey(std::string_view key) {

@@ -3,6 +3,7 @@
 // toolbar button's key.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -24,6 +25,13 @@ class EditCommands {
   void RunToolbarKey(std::string_view key);
   // A layer toolbar button by its key ("Layer1".."Layer15").
   void RunLayerButton(std::string_view key);
+  // The scale dialog after a Ctrl + drag on a handle of the selection:
+  // factors kx, ky about fixed point center (Block_Scale's Center code: 0 the
+  // centre, 1 top-left, 2 top-right, 3 bottom-left, 4 bottom-right), lock boxes
+  // ticked when lock. On OK the selection is scaled and its bounds recomputed.
+  // True when nothing was scaled (cancelled, or a field not a number); on false
+  // the caller runs CommitEdit.
+  bool ScaleWithDialog(double kx, double ky, int16_t center, bool lock);
 
  private:
   using DocOp = std::function<void(kw::pathcore::CPathObj&)>;

@@ -4,7 +4,7 @@
 
 #include "frm_main.h"
 #include "pathcore/path_obj.h"
-#include "scale_with_dialog.h"
+#include "edit_commands.h"
 #include "view_status_text.h"
 
 namespace kw {
@@ -166,7 +166,7 @@ void PicTools::HandleUp(bool ctrl, double x, double y) {
       doc.Block_Scale(s.kx, s.ky, s.center);
       doc.ZLSelLmt();
       w_.CommitEdit();
-    } else if (!ScaleWithDialog(w_, s.kx, s.ky, s.center, s.corner)) {
+    } else if (!w_.Edits().ScaleWithDialog(s.kx, s.ky, s.center, s.corner)) {
       w_.CommitEdit();
     }
   }

@@ -13,12 +13,13 @@
 #include "machine/settings_file.h"
 #include "support/basic_text.h"
 #include "widgets/language_ui.h"
+#include "widgets/rf_text.h"
 
 namespace kw {
 namespace {
 
 QString Text(float v) { return QString::fromStdString(TextOfSingle(v)); }
-float Number(const QLineEdit& box) { return static_cast<float>(Val(box.text().toStdString())); }
+float Number(const RfText& box) { return static_cast<float>(Val(box.Text().toStdString())); }
 
 }  // namespace
 
@@ -43,13 +44,15 @@ FOp::FOp(QWidget* parent) : QDialog(parent) {
   ReLanguage();
 }
 
-QLineEdit* FOp::AddField(const char* name, const char* labelName, const char* caption) {
+RfText* FOp::AddField(const char* name, const char* labelName, const char* caption) {
   auto* form = static_cast<QFormLayout*>(layout()->itemAt(0)->layout());
   auto* label = new QLabel(caption, this);
   label->setObjectName(labelName);
-  auto* box = new QLineEdit(this);
+  auto* box = new RfText(this);
   box->setObjectName(name);
-  label->setBuddy(box);
+  // Tolerances and sizes are never negative.
+  box->SetFuHao(false);
+  label->setBuddy(&box->Tx());
   form->addRow(label, box);
   return box;
 }
@@ -58,10 +61,10 @@ void FOp::ReLanguage() { ApplyLanguage(*this, "FOp"); }
 
 void FOp::Load() {
   const auto& s = Settings();
-  thbwc_->setText(Text(s.HbWc));
-  tfbwc_->setText(Text(s.FbWc));
-  rfW_->setText(Text(s.WorkRect[0]));
-  rfH_->setText(Text(s.WorkRect[1]));
+  thbwc_->SetText(Text(s.HbWc));
+  tfbwc_->SetText(Text(s.FbWc));
+  rfW_->SetText(Text(s.WorkRect[0]));
+  rfH_->SetText(Text(s.WorkRect[1]));
   ckAutoLayout_->setChecked(s.AutoLayout);
 }
 

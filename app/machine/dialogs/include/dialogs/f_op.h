@@ -7,9 +7,10 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 
 namespace kw {
+
+class RfText;
 
 class FOp : public QDialog {
   Q_OBJECT
@@ -29,13 +30,13 @@ class FOp : public QDialog {
  private:
   void Load();
   void OnOk();
-  QLineEdit* AddField(const char* name, const char* labelName, const char* caption);
+  RfText* AddField(const char* name, const char* labelName, const char* caption);
 
   QLabel* firstLabel_ = nullptr;
-  QLineEdit* thbwc_ = nullptr;
-  QLineEdit* tfbwc_ = nullptr;
-  QLineEdit* rfW_ = nullptr;
-  QLineEdit* rfH_ = nullptr;
+  RfText* thbwc_ = nullptr;
+  RfText* tfbwc_ = nullptr;
+  RfText* rfW_ = nullptr;
+  RfText* rfH_ = nullptr;
   QCheckBox* ckAutoLayout_ = nullptr;
 };
 

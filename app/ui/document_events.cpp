@@ -6,6 +6,7 @@
 #include "frm_main.h"
 #include "machine/layer_tables.h"
 #include "machine/library_texts.h"
+#include "machine/machine_settings.h"
 #include "pathcore/path_obj.h"
 #include "widgets/message_box.h"
 
@@ -22,7 +23,12 @@ void DocumentEvents::Jd(int32_t All, int32_t Dq, const std::string& MS) {
   const auto now = std::chrono::steady_clock::now();
   const bool repaint = now - lastRepaint_ >= kRepaintEvery;
   if (repaint) lastRepaint_ = now;
-  window_.ShowProgress(QString::fromStdString(MS) + " " + QString::number(percent) + "%", repaint);
+  if (MS != stepText_ || Settings().LanguageI != stepLanguage_) {
+    stepText_ = MS;
+    stepLanguage_ = Settings().LanguageI;
+    stepWording_ = QString::fromStdString(LibraryText(MS));
+  }
+  window_.ShowProgress(stepWording_ + " " + QString::number(percent) + "%", repaint);
 }
 
 void DocumentEvents::Finish() { window_.ShowProgress("100%", true); }

@@ -3,7 +3,9 @@
 // reach the window only while a long operation or a file read runs.
 #pragma once
 
+#include <QString>
 #include <chrono>
+#include <string>
 
 #include "pathcore/path_obj_events.h"
 
@@ -23,6 +25,11 @@ class DocumentEvents : public kw::pathcore::CPathObjEvents {
  private:
   frmMain& window_;
   std::chrono::steady_clock::time_point lastRepaint_{};
+  // The last step's text from the library and its wording in the user's
+  // language: looked up once a step, not once an event.
+  std::string stepText_;
+  int16_t stepLanguage_ = -1;
+  QString stepWording_;
 };
 
 // Binds the document's events to the window for as long as it lives: the

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QPixmap>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <initializer_list>
@@ -14,12 +15,20 @@ struct Button {
   const char* caption;  // design caption, English
 };
 
+// Keeps the caption of a button without an image in line with its neighbours':
+// a tool button centres a caption that has no icon beside it.
+QIcon BlankIcon() {
+  QPixmap blank(16, 16);
+  blank.fill(Qt::transparent);
+  return QIcon(blank);
+}
+
 QToolButton* AddButton(QWidget& group, QLayout& layout, const Button& b) {
   auto* button = new QToolButton(&group);
   button->setObjectName(b.name);
   button->setText(b.caption);
   const QString icon = QString(":/icons/%1.svg").arg(b.name);
-  if (QFile::exists(icon)) button->setIcon(QIcon(icon));
+  button->setIcon(QFile::exists(icon) ? QIcon(icon) : BlankIcon());
   button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   button->setAutoRaise(true);

@@ -224,7 +224,7 @@ void frmMain::ReLanguage() {
       if (!key.empty()) action->setToolTip(LanguageQText(section, key));
     }
   }
-  QApplication::setApplicationDisplayName(ProgramTitle());
+  QApplication::setApplicationName(ProgramTitle());
   UpdateWindowTitle();
 }
 
@@ -292,7 +292,15 @@ void frmMain::ShowDebugMenu() { findChild<QMenu*>("mnuDebug")->menuAction()->set
 
 void frmMain::ShowProgress(const QString& text, bool repaintNow) {
   jd_->setText(text);
-  if (repaintNow) jd_->repaint();
+  if (!repaintNow) return;
+  // A longer step name widens the panel only once the status bar lays itself
+  // out again, which the busy event loop would not do before the end.
+  if (jd_->sizeHint().width() > jd_->width()) {
+    QCoreApplication::sendPostedEvents(statusBar(), QEvent::LayoutRequest);
+    statusBar()->repaint();
+  } else {
+    jd_->repaint();
+  }
 }
 
 void frmMain::ShowStatus(const QString& text) { statusBar()->showMessage(text, 8000); }

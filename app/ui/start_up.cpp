@@ -14,14 +14,16 @@
 namespace kw {
 
 std::unique_ptr<frmMain> StartUp(const std::vector<std::string>& arguments) {
-  QApplication::setApplicationDisplayName("Plotter");
+  // The application title lives in the application name: Qt would append a
+  // display name to every caption, the main window's own title prefix too.
+  QApplication::setApplicationName("Plotter");
   LayerMap();
   CutLayers();
   for (const auto& problem : LoadSettings()) std::fprintf(stderr, "Setting.ini: %s\n", problem.c_str());
   ComputeToolHeights(Settings());
   auto window = std::make_unique<frmMain>();
   window->BuildLanguageMenu();
-  QApplication::setApplicationDisplayName(ProgramTitle());
+  QApplication::setApplicationName(ProgramTitle());
   window->SetCaptionText({});
   window->show();
   const CommandLineRequest request = ReadCommandLine(JoinArguments(arguments));

@@ -19,8 +19,33 @@ PALETTE = {"#37474f", "#ffffff", "#cfd8dc", "#546e7a", "#1e88e5", "#43a047",
            "#fb8c00", "#8e24aa", "#00897b", "#e53935", "none"}
 VIEW_BOXES = {"kerfwright.svg": "0 0 48 48"}
 DEFAULT_VIEW_BOX = "0 0 24 24"
-# A menu command that is the same command as a toolbar key shows the key's icon.
-SHARED_ICONS = {"mnuZl.svg": "BLOCKARRAY.svg"}
+# A command reached from two places shows one icon: a menu item the same as a
+# toolbar key shows the key's, an edit-panel button the same as a menu item the item's.
+SHARED_ICONS = {
+    "mnuFileNew.svg": "NEW.svg",
+    "mnuFileOpen.svg": "OPEN.svg",
+    "mnuFileSave.svg": "SAVE.svg",
+    "mnuEditUndo.svg": "UNDO.svg",
+    "mnuEditRedo.svg": "REDO.svg",
+    "numSelA.svg": "SelA.svg",
+    "numSelZ.svg": "SelZ.svg",
+    "numSelP.svg": "SelP.svg",
+    "numSelN.svg": "SelN.svg",
+    "mnuViewShowIn.svg": "ZOOMIN.svg",
+    "mnuViewShowOut.svg": "ZOOMOUT.svg",
+    "mnuViewShowMove.svg": "ZOOMHAND.svg",
+    "mnuViewShowAll.svg": "ZOOMALL.svg",
+    "mnuViewShowTable.svg": "ZOOMTABLE.svg",
+    "mnuSpin.svg": "BLOCKRORATE.svg",
+    "mnuMove.svg": "BLOCKMOVE.svg",
+    "mnuMirror.svg": "BLOCKMIRROR.svg",
+    "mnuZl.svg": "BLOCKARRAY.svg",
+    "munToCenter.svg": "TOCENTER.svg",
+    "CPDel.svg": "mnuDel.svg",
+    "Cback.svg": "mnuBack.svg",
+    "CHb.svg": "mnuHb.svg",
+    "CSetStartP.svg": "mnuStart.svg",
+}
 
 
 def local_name(name):

@@ -6,6 +6,7 @@
 #include "frm_main.h"
 #include "machine/layer_tables.h"
 #include "machine/library_texts.h"
+#include "machine/machine_settings.h"
 #include "pathcore/path_obj.h"
 #include "widgets/message_box.h"
 
@@ -22,7 +23,18 @@ void DocumentEvents::Jd(int32_t All, int32_t Dq, const std::string& MS) {
   const auto now = std::chrono::steady_clock::now();
   const bool repaint = now - lastRepaint_ >= kRepaintEvery;
   if (repaint) lastRepaint_ = now;
-  window_.ShowProgress(QString::fromStdString(MS) + " " + QString::number(percent) + "%", repaint);
+  window_.ShowProgress(StepText(MS) + " " + QString::number(percent) + "%", repaint);
+}
+
+const QString& DocumentEvents::StepText(const std::string& MS) {
+  // A step raises many events with one text: look it up once per step.
+  const int16_t language = Settings().LanguageI;
+  if (MS != stepMs_ || language != stepLanguage_) {
+    stepMs_ = MS;
+    stepLanguage_ = language;
+    stepText_ = QString::fromStdString(LibraryText(MS));
+  }
+  return stepText_;
 }
 
 void DocumentEvents::Finish() { window_.ShowProgress("100%", true); }

@@ -3,7 +3,9 @@
 // reach the window only while a long operation or a file read runs.
 #pragma once
 
+#include <QString>
 #include <chrono>
+#include <string>
 
 #include "pathcore/path_obj_events.h"
 
@@ -21,8 +23,14 @@ class DocumentEvents : public kw::pathcore::CPathObjEvents {
   void Message(const std::string& Text) override;
 
  private:
+  // The step's name in the user's language: the library words it in its own.
+  const QString& StepText(const std::string& MS);
+
   frmMain& window_;
   std::chrono::steady_clock::time_point lastRepaint_{};
+  std::string stepMs_;
+  int16_t stepLanguage_ = -1;
+  QString stepText_;
 };
 
 // Binds the document's events to the window for as long as it lives: the

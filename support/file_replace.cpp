@@ -14,6 +14,8 @@ bool WriteFileReplacing(const std::filesystem::path& file, std::span<const uint8
   temporary += ".part";
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    // Whatever stands in the temporary's place and could not be opened is not ours to remove.
+    if (!out.is_open()) return false;
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {

@@ -23,12 +23,18 @@ void DocumentEvents::Jd(int32_t All, int32_t Dq, const std::string& MS) {
   const auto now = std::chrono::steady_clock::now();
   const bool repaint = now - lastRepaint_ >= kRepaintEvery;
   if (repaint) lastRepaint_ = now;
-  if (MS != stepText_ || Settings().LanguageI != stepLanguage_) {
-    stepText_ = MS;
-    stepLanguage_ = Settings().LanguageI;
-    stepWording_ = QString::fromStdString(LibraryText(MS));
+  window_.ShowProgress(StepText(MS) + " " + QString::number(percent) + "%", repaint);
+}
+
+const QString& DocumentEvents::StepText(const std::string& MS) {
+  // A step raises many events with one text: look it up once per step.
+  const int16_t language = Settings().LanguageI;
+  if (MS != stepMs_ || language != stepLanguage_) {
+    stepMs_ = MS;
+    stepLanguage_ = language;
+    stepText_ = QString::fromStdString(LibraryText(MS));
   }
-  window_.ShowProgress(stepWording_ + " " + QString::number(percent) + "%", repaint);
+  return stepText_;
 }
 
 void DocumentEvents::Finish() { window_.ShowProgress("100%", true); }

@@ -23,13 +23,14 @@ class DocumentEvents : public kw::pathcore::CPathObjEvents {
   void Message(const std::string& Text) override;
 
  private:
+  // The step's name in the user's language: the library words it in its own.
+  const QString& StepText(const std::string& MS);
+
   frmMain& window_;
   std::chrono::steady_clock::time_point lastRepaint_{};
-  // The last step's text from the library and its wording in the user's
-  // language: looked up once a step, not once an event.
-  std::string stepText_;
+  std::string stepMs_;
   int16_t stepLanguage_ = -1;
-  QString stepWording_;
+  QString stepText_;
 };
 
 // Binds the document's events to the window for as long as it lives: the

@@ -103,7 +103,6 @@ void FileCommands::ImportFile(const QString& FileName) {
   int32_t beforeSize = 0;
   doc.GetBin(before, beforeSize);
   const int32_t countBefore = doc.Count();
-  w_.SetProjectFileName({});
   if (ReadInto(FileName, true) == FileRead::Failed) {
     doc.SetBin(before, beforeSize);
     doc.ZLSelLmt();
@@ -111,7 +110,11 @@ void FileCommands::ImportFile(const QString& FileName) {
     ShowMessage(&w_, "0012");
     return;
   }
+  // The document is no longer the project file's alone (kept above for a failed import).
+  w_.SetProjectFileName({});
   AfterRead(FileName, false, countBefore);
+  // The caption names the file just imported, though it joins no recent-file list.
+  w_.SetCaptionText(FileName);
   // The document now differs from every saved file, whatever it was before.
   w_.SetModified(w_.MainDoc().Count() != countBefore || w_.Modified());
   w_.FaceChange();
@@ -185,7 +188,9 @@ bool FileCommands::SaveAs() {
   // A name typed without its ending still becomes a project file.
   dialog.setDefaultSuffix("rpt");
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  const QString name = dialog.selectedFiles().front();
+  QString name = dialog.selectedFiles().front();
+  // Any other ending gets the project's too, so that Save writes the file again.
+  if (FileKind(name) != "rpt") name += ".rpt";
   if (!WriteProjectTo(name)) return false;
   w_.SetProjectFileName(name);
   w_.SetModified(false);

@@ -230,18 +230,35 @@ void frmMain::ReLanguage() {
 
 void frmMain::BuildLanguageMenu() {
   auto* menu = findChild<QMenu*>("mnuLanguage");
-  menu->clear();
   const LanguageMenu found = kw::BuildLanguageMenu(Settings());
+  // Entries are updated in place: the one just clicked may still be sending its signal.
+  QList<QAction*> stale = menu->actions();
   for (const LanguageEntry& entry : found.entries) {
-    auto* action = menu->addAction(QString::fromStdString(entry.name));
-    action->setObjectName(QString("mnuLanguageSet%1").arg(entry.number));
-    action->setCheckable(true);
+    const QString name = QString("mnuLanguageSet%1").arg(entry.number);
+    QAction* action = menu->findChild<QAction*>(name);
+    if (!action) {
+      action = menu->addAction(QString());
+      action->setObjectName(name);
+      action->setCheckable(true);
+      connect(action, &QAction::triggered, this, [this, n = entry.number] { OnLanguageChosen(n); });
+    }
+    stale.removeAll(action);
+    action->setText(QString::fromStdString(entry.name));
     action->setChecked(entry.number == found.ticked);
-    connect(action, &QAction::triggered, this, [this, n = entry.number] {
-      ChooseLanguage(Settings(), n);
-      BuildLanguageMenu();
-    });
   }
+  for (QAction* gone : stale) {
+    menu->removeAction(gone);
+    gone->deleteLater();
+  }
+  ReLanguageAllForms();
+}
+
+void frmMain::OnLanguageChosen(int16_t n) {
+  ChooseLanguage(Settings(), n);
+  BuildLanguageMenu();
+}
+
+void frmMain::ReLanguageAllForms() {
   ReLanguage();
   for (QWidget* form : QApplication::topLevelWidgets()) {
     if (form != this && form->isVisible()) QMetaObject::invokeMethod(form, "ReLanguage");

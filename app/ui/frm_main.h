@@ -88,6 +88,8 @@ class frmMain : public QMainWindow {
   void BuildControls();
   void RunMenu(const std::string& name);
   void RunDebug(bool save);
+  void OnLanguageChosen(int16_t n);
+  void ReLanguageAllForms();
   void LoadGeometry();
   void SaveOnUnload();
   void SetControlEnabled(std::string_view name, bool enabled);

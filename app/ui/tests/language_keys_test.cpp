@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -148,6 +149,12 @@ TEST(LanguageFileKeys, FormattedTextsKeepTheirShape) {
       EXPECT_FALSE(Text(n, "frmMain", key).empty()) << n << " " << key;
     }
     EXPECT_FALSE(Text(n, "MSGBOX", "0025").empty()) << n;
+    // Messages are sentences: a filter that landed among them by a shared key shows as one.
+    for (int key = 1; key <= 26; ++key) {
+      char name[8];
+      std::snprintf(name, sizeof name, "%04d", key);
+      EXPECT_EQ(Text(n, "MSGBOX", name).find('|'), std::string::npos) << n << " MSGBOX/" << name;
+    }
   }
   EXPECT_EQ(Text(0, "frmMain", "PropPaths"), "路径总数=");
   EXPECT_EQ(Text(0, "frmMain", "PropSubPaths"), "子路径总数=");

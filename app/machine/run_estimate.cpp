@@ -71,7 +71,8 @@ class RunWalk {
   // The controller is handed the path's speed in X pulses for both axes.
   double Cut(const PlannedPath& p) {
     double pulses = 0;
-    for (size_t i = 2; i < p.X.size(); ++i) pulses += std::hypot(double(p.X[i]) - p.X[i - 1], double(p.Y[i]) - p.Y[i - 1]);
+    for (size_t i = 2; i < p.X.size(); ++i)
+      pulses += std::hypot(double(p.X[i]) - p.X[i - 1], double(p.Y[i]) - p.Y[i - 1]);
     const bool known = p.layer >= 0 && p.layer <= 2;
     const int tool = p.layer == 0 ? 0 : 1;
     const double startSpeed = known ? s_.TSMin[tool] : 0, acceleration = known ? s_.BufAcc[tool] : 0;

@@ -198,6 +198,8 @@ void FRun::OnRun() {
     failure = QString::fromStdString(e.what());
     lastRun_ = RunSummary{};
     lastRun_.started = lastRun_.stopped = true;
+    lastRun_.pathsRun = progress_->Shown().pathsDone;
+    lastRun_.cutLength = progress_->Shown().cutLength;
   }
   SetRunningControls(false);
   progress_->Finish(lastRun_);

@@ -4,6 +4,7 @@
 #include "machine/paper_cutoff.h"
 #include "machine/path_runner.h"
 #include "machine/run_checks.h"
+#include "machine/run_work_data.h"
 #include "machine/tool_depth.h"
 #include "support/basic_text.h"
 #include "machine/layer_count.h"
@@ -11,8 +12,6 @@
 namespace kw {
 
 namespace {
-
-inline constexpr int16_t kKnifeAngle = 1;      // allowed direction-class change, sixteenths of a turn
 
 SafeRect SafeRectOf(const kw::pathcore::CPathObj& doc, bool selection, const MachineSettings& s) {
   SafeRect r;
@@ -91,7 +90,7 @@ std::exception_ptr JobRun::PlayWorkData(kw::pathcore::CPathObj& doc, bool select
   PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
   EventsBinding binding(doc, runner);
   try {
-    RequestWorkData(doc, selection, order);
+    RequestRunWorkData(doc, s_, layerMap_, selection);
   } catch (...) {
     state_.stopFlag = -1;
     return std::current_exception();
@@ -106,15 +105,6 @@ bool JobRun::Refused(kw::pathcore::CPathObj& doc, const RunOptions& options) {
   if (key.empty()) return false;
   ShowRunMessage(host_, state_, key);
   return true;
-}
-
-void JobRun::RequestWorkData(kw::pathcore::CPathObj& doc, bool selection, LayerOrder& order) {
-  float offsetX = s_.CutOffsetX, offsetY = s_.CutOffsetY, r = s_.CutR;
-  const double kx = PulsesPerMm(s_, 0), ky = PulsesPerMm(s_, 1);
-  if (selection)
-    doc.GetWorkDat_Layer_Sel(kx, ky, kLayerCount, order.sort, order.type, offsetX, offsetY, r, kKnifeAngle);
-  else
-    doc.GetWorkDat_Layer(kx, ky, kLayerCount, order.sort, order.type, offsetX, offsetY, r, kKnifeAngle);
 }
 
 RunSummary JobRun::Summary() const {

@@ -36,6 +36,12 @@ double PulsesPerMm(const MachineSettings& s, int axisIndex) {
   return double(s.Mcs.at(axisIndex)) / double(s.Sgdc.at(axisIndex));
 }
 
+bool PathMoves(const std::vector<int32_t>& X, const std::vector<int32_t>& Y, int16_t layer,
+               const CCutLayer& cutLayers) {
+  const bool knownLayer = layer >= 0 && layer <= cutLayers.GetCount();
+  return knownLayer && X.size() == Y.size() && X.size() >= 2 && !AllPointsCoincide(X, Y);
+}
+
 PathRunner::PathRunner(AxisnetApi& axisnet, CYdkz& ydkz, const MachineSettings& settings,
                        const CCutLayer& cutLayers, RunHost& host, RunState& state)
     : axisnet_(axisnet), ydkz_(ydkz), s_(settings), cutLayers_(cutLayers), host_(host), state_(state),
@@ -56,8 +62,7 @@ void PathRunner::OutPath(std::vector<int32_t>& X, std::vector<int32_t>& Y, int16
     CancelB = true;  // nothing more will move, so the document need not go on
     return;
   }
-  const bool knownLayer = LayerN >= 0 && LayerN <= cutLayers_.GetCount();
-  if (!knownLayer || X.size() != Y.size() || X.size() < 2 || AllPointsCoincide(X, Y)) {
+  if (!PathMoves(X, Y, LayerN, cutLayers_)) {
     ++state_.pathsSkipped;
     return;
   }

@@ -72,7 +72,6 @@ class JobRun {
 
   // Every path through the controller; an error thrown on the way, if any.
   std::exception_ptr PlayWorkData(kw::pathcore::CPathObj& doc, bool selection);
-  void RequestWorkData(kw::pathcore::CPathObj& doc, bool selection, LayerOrder& order);
   void FollowWithLoweredTool();
   RunSummary Summary() const;
 

@@ -20,6 +20,11 @@ namespace kw {
 // Pulses per mm of program axis index 0 (X) or 1 (Y): Mcs ÷ Sgdc.
 double PulsesPerMm(const MachineSettings& s, int axisIndex);
 
+// False for a path the run passes over without any motion: a layer the table
+// does not have, too few or unpaired points, or all points in one place.
+bool PathMoves(const std::vector<int32_t>& X, const std::vector<int32_t>& Y, int16_t layer,
+               const CCutLayer& cutLayers);
+
 class PathRunner : public kw::pathcore::CPathObjEvents {
  public:
   PathRunner(AxisnetApi& axisnet, CYdkz& ydkz, const MachineSettings& settings, const CCutLayer& cutLayers,

@@ -59,7 +59,7 @@ QLabel* SetM::AddLabel(const char* name, const char* caption) {
 }
 
 QLabel* SetM::AddRow(QGridLayout& grid, const char* labelName, const char* caption, const char* boxName,
-                  const char* key, const std::vector<QLabel*>& columns, bool integer) {
+                     const char* key, const std::vector<QLabel*>& columns, bool integer) {
   const int row = grid.rowCount();
   QLabel* label = AddLabel(labelName, caption);
   grid.addWidget(label, row, 0);

@@ -35,7 +35,7 @@ class SetM : public QDialog {
   // A row of a page: its label and one box per column heading (boxName and
   // key then get the column's index), or a single box without headings.
   QLabel* AddRow(QGridLayout& grid, const char* labelName, const char* caption, const char* boxName,
-              const char* key, const std::vector<QLabel*>& columns, bool integer = false);
+                 const char* key, const std::vector<QLabel*>& columns, bool integer = false);
   QLabel* AddLabel(const char* name, const char* caption);
   void AddButtons();
   void OnOk();

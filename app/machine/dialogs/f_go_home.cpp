@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "machine/cydkz.h"
@@ -17,9 +18,10 @@ FGoHome::FGoHome(CYdkz& ydkz, QWidget* parent) : QDialog(parent), ydkz_(ydkz), h
   setObjectName("FGoHome");
   setWindowTitle("机械复位");
   auto* layout = new QVBoxLayout(this);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setSpacing(16);
   auto* label = new QLabel("正在复位，请稍候……", this);
   label->setObjectName("Label1");
+  label->setAlignment(Qt::AlignCenter);
   layout->addWidget(label);
   cancel_ = new QPushButton("取消", this);
   cancel_->setObjectName("CancelButton");
@@ -34,9 +36,11 @@ FGoHome::FGoHome(CYdkz& ydkz, QWidget* parent) : QDialog(parent), ydkz_(ydkz), h
 
 void FGoHome::ReLanguage() {
   ApplyLanguage(*this, "FGoHome");
-  // The title bar carries the caption; leave room for its icon and buttons.
+  // The title bar carries the caption; leave room for its icon and buttons,
+  // and enough width that the short message does not look squeezed.
   constexpr int kTitleBarExtras = 120;
-  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtras);
+  constexpr int kLeastWidth = 320;
+  setMinimumWidth(std::max(kLeastWidth, fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtras));
 }
 
 void FGoHome::showEvent(QShowEvent* event) {

@@ -8,9 +8,12 @@
 #include "dialogs/f_about.h"
 #include "dialogs/f_mm.h"
 #include "dialogs/f_op.h"
+#include "dialogs/set_m.h"
+#include "dialogs/tool_setting.h"
 #include "document_events.h"
 #include "file_commands.h"
 #include "frm_main.h"
+#include "machine/cydkz.h"
 #include "machine/layer_tables.h"
 #include "machine/machine_settings.h"
 #include "pathcore/path_obj.h"
@@ -111,8 +114,12 @@ bool EditCommands::RunDialogs(std::string_view n) {
     options.RedrawMain = [this] { w_.RefreshPic(); };
     options.exec();
     if (options.CoK) w_.RefreshPic();
-  } else if (n == "numDeviceParameter" || n == "numSettingTools") {
-    if (AskMaintenancePassword(&w_)) NotYet();
+  } else if (n == "numDeviceParameter") {
+    if (AskMaintenancePassword(&w_)) ShowMachineParameters(&w_);
+  } else if (n == "numSettingTools") {
+    // The wrapper keeps no state of its own: this one drives the process's controller link.
+    CYdkz ydkz;
+    if (AskMaintenancePassword(&w_)) ShowToolSettings(&w_, ydkz);
   } else if (n == "mnuHelpAbout") {
     FAbout(&w_).exec();
   } else if (n == "mnuFileExit") {

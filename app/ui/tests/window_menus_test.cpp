@@ -102,12 +102,18 @@ TEST_F(WindowMenusTest, TheOptionsOpenOnlyAfterTheRightPassword) {
   EXPECT_EQ(opened, "FOp");
 
   // The machine dialogs sit behind the same gate.
-  const auto machine = AnswerNextModal([](QWidget& dialog) {
+  QString parameters;
+  const auto machine = AnswerNextModal([&parameters](QWidget& dialog) {
     EXPECT_EQ(dialog.objectName(), "FMm");
+    AnswerNextModal([&parameters](QWidget& setM) {
+      parameters = setM.objectName();
+      PressKeyOnModal(setM, Qt::Key_Escape);
+    });
     TypePassword(dialog, "TELMORA");
   });
   kw::test::ClickMenuItem(Window(), "numDeviceParameter");
   EXPECT_TRUE(*machine);
+  EXPECT_EQ(parameters, "SetM");
 }
 
 TEST_F(WindowMenusTest, ChoosingALanguageRecaptionsTheWindowAndIsStored) {

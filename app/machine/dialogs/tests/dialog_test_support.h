@@ -48,7 +48,7 @@ W& Child(const QWidget& parent, const QString& name) {
   return *child;
 }
 
-inline QString Message(const std::string& key) { return QString::fromStdString(MessageText(key)); }
+inline QString Message(const std::string& key) { return QString::fromStdString(kw::MessageText(key)); }
 
 // Answers the next message box with Enter; its text lands in *text.
 inline void ReadNextMessage(std::shared_ptr<QString> text) {

@@ -53,6 +53,7 @@ class PanelOnSimulator : public kw::test::GuiTest {
     s.ControllerPort = sim_->Start(0);
     s.WorkRect = {100, 60};
     s.JogSpeed = "100";
+    s.SMin = {0.1f, 0.1f, 0.1f};  // a start speed above a slow jog speed would be the speed
     s.ZPos_Up = -2;
     s.ZPosMin_Pen = s.ZPosMax_Pen = -4;
     s.ZPosMin_Cut = -6;
@@ -237,7 +238,7 @@ TEST_F(PanelOnSimulator, WithoutAHomeReferenceJogsGoFiftyMillimetresOrTheStepOnA
   Jog(Panel().Cmz(2));
   EXPECT_NEAR(Mm(2), -43, 0.01);
   // Letting go stops the move half-way.
-  Panel().JogSpeed().SetText("2");
+  Panel().JogSpeed().SetText("0.2");  // slow enough to be let go of half-way
   QTest::mouseClick(&Panel().OpJogMode(0), Qt::LeftButton);
   const uint32_t stops = Requests(command::kDecelerateStop);
   Press(Panel().Cmf(1));
@@ -281,7 +282,7 @@ TEST_F(PanelOnSimulator, AFrameBeyondTheOriginIsRefusedAndOneInsideIsTraced) {
 TEST_F(PanelOnSimulator, APendantButtonJogsOnceWhileHeldAndLettingGoStopsXAndY) {
   OpenWindow();
   Connect(false);
-  Panel().JogSpeed().SetText("2");
+  Panel().JogSpeed().SetText("0.2");  // slow enough to be let go of half-way
   SetPendant(-1);
   const uint32_t moves = Requests(command::kMove), stops = Requests(command::kDecelerateStop);
   SetPendant(-257);  // X minus
@@ -385,7 +386,7 @@ TEST_F(PanelOnSimulator, ARunWithoutAHomeReferenceAsksAndNoEndsIt) {
 TEST_F(PanelOnSimulator, AControllerFallingSilentDuringAJogDisconnectsWithAMessage) {
   OpenWindow();
   Connect(false);
-  Panel().JogSpeed().SetText("2");
+  Panel().JogSpeed().SetText("0.2");  // slow enough to be let go of half-way
   Press(Panel().Cmf(0));
   QVERIFY(QTest::qWaitFor([this] { return !Still(); }, kPatienceMs));
   auto message = AnswerBox(QMessageBox::Ok);

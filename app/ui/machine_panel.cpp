@@ -109,10 +109,10 @@ QWidget* MachinePanel::BuildPositionGroup(QWidget& parent) {
   lmy_ = Label("Lmy", "000.000", *group);
   for (QLabel* value : {lmx_, lmy_}) value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   head->addWidget(Label("LHeadX", "X:", *group));
-  head->addWidget(lmx_, 1);
-  head->addSpacing(6);
+  head->addWidget(lmx_);
+  head->addStretch(1);
   head->addWidget(Label("LHeadY", "Y:", *group));
-  head->addWidget(lmy_, 1);
+  head->addWidget(lmy_);
   grid->addLayout(head, 3, 0, 1, 2);
   return group;
 }
@@ -139,6 +139,7 @@ QWidget* MachinePanel::BuildJogGroup(QWidget& parent) {
   for (int i = 0; i < 3; ++i) {
     cmf_[i] = Button(Indexed("Cmf", i), QString("%1-").arg(axes[i]), *group);
     cmz_[i] = Button(Indexed("Cmz", i), QString("%1+").arg(axes[i]), *group);
+    for (QAbstractButton* jog : {cmf_[i], cmz_[i]}) jog->setMaximumWidth(56);
   }
   // The X and Y buttons lie as the directions run on the view; Z beside them.
   grid->addWidget(cmz_[1], 2, 1);

@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -23,9 +24,13 @@
 #include "edit_panel.h"
 #include "face_change.h"
 #include "file_commands.h"
+#include "link_guard.h"
+#include "machine/axisnet_binding.h"
+#include "machine/cydkz.h"
 #include "machine/language_files.h"
 #include "machine/machine_settings.h"
 #include "machine/settings_file.h"
+#include "machine_commands.h"
 #include "machine_panel.h"
 #include "main_menus.h"
 #include "main_toolbars.h"
@@ -62,12 +67,15 @@ frmMain::frmMain(QWidget* parent)
       events_(std::make_unique<DocumentEvents>(*this)),
       files_(std::make_unique<FileCommands>(*this)),
       edits_(std::make_unique<EditCommands>(*this)),
-      tools_(std::make_unique<PicTools>(*this)) {
+      tools_(std::make_unique<PicTools>(*this)),
+      link_(std::make_unique<LinkGuard>(Axisnet())),
+      ydkz_(std::make_unique<CYdkz>(*link_, Settings())) {
   kwInitIcons();
   setObjectName("frmMain");
   setAcceptDrops(true);
   setWindowIcon(QIcon(":/icons/kerfwright.svg"));
   BuildControls();
+  machine_ = new MachineCommands(*this, *panel_);
   LoadGeometry();
   panel_->LoadSpeeds();
   MruNames = Settings().MruName;
@@ -94,6 +102,8 @@ void frmMain::BuildControls() {
   auto* central = new QWidget(this);
   auto* row = new QHBoxLayout(central);
   row->setContentsMargins(0, 0, 0, 0);
+  // The view ends 60 twips short of the machine panel.
+  row->setSpacing(static_cast<int>(60 / kTwipsPerPixel));
   auto* editScroll = new QScrollArea(central);
   editScroll->setWidget(BuildEditPanel(*editScroll));
   editScroll->setWidgetResizable(true);
@@ -178,6 +188,8 @@ void frmMain::LoadGeometry() {
   }
   setGeometry(g);
 }
+
+void frmMain::ReplaceYdkz() { ydkz_ = std::make_unique<CYdkz>(*link_, Settings()); }
 
 void frmMain::ReplaceDocument(std::unique_ptr<kw::pathcore::CPathObj> doc) {
   mainDoc_ = std::move(doc);
@@ -357,6 +369,11 @@ void frmMain::SaveOnUnload() {
   }
   panel_->StoreSpeeds();
   SaveSettingsOf(SettingsFile(), s, SettingWriter::MainWindow);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+  if (machine_->PendantKey(event->key())) return;
+  QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {

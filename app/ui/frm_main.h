@@ -15,6 +15,7 @@ class CPathObj;
 }
 
 class QAbstractButton;
+class QKeyEvent;
 class QAction;
 class QLabel;
 class QMenu;
@@ -22,7 +23,11 @@ class QToolBar;
 
 namespace kw {
 
+class AxisnetApi;
+class CYdkz;
 class DocumentEvents;
+class LinkGuard;
+class MachineCommands;
 class EditCommands;
 class FileCommands;
 class MachinePanel;
@@ -69,6 +74,16 @@ class frmMain : public QMainWindow {
   PicView& Pic() { return *pic_; }
   PicTools& Tools() { return *tools_; }
   MachinePanel& Panel() { return *panel_; }
+  MachineCommands& Machine() { return *machine_; }
+
+  // ---- the controller
+  // The window's way to the controller library (give it to the run and the
+  // machine dialogs): a controller that stops answering fails the calls at
+  // once rather than holding the window.
+  LinkGuard& Guard() { return *link_; }
+  // The controller object; a fresh one replaces it at each connect and disconnect.
+  CYdkz& Ydkz() { return *ydkz_; }
+  void ReplaceYdkz();
   DocumentEvents& WDocEvents() { return *events_; }
   FileCommands& Files() { return *files_; }
   EditCommands& Edits() { return *edits_; }
@@ -81,6 +96,8 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The hand pendant's key codes arrive here like keys.
+  void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -109,6 +126,9 @@ class frmMain : public QMainWindow {
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<EditCommands> edits_;
   std::unique_ptr<PicTools> tools_;
+  std::unique_ptr<LinkGuard> link_;
+  std::unique_ptr<CYdkz> ydkz_;
+  MachineCommands* machine_ = nullptr;
 };
 
 }  // namespace kw

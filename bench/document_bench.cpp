@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "bench_size.h"
 #include "pathcore/app_path.h"
 #include "pathcore/path_obj.h"
 
@@ -32,7 +33,7 @@ void BM_AppendTwoPointPaths(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * count);
 }
-BENCHMARK(BM_AppendTwoPointPaths)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AppendTwoPointPaths)->Arg(kw::bench::Size(1'000'000, 1000))->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <numeric>
 #include <random>
 
+#include "bench_size.h"
 #include "pathcore/app_path.h"
 #include "pathcore/path_obj.h"
 
@@ -34,7 +35,8 @@ void BM_DocBakOfAMillionPoints(benchmark::State& state) {
   kw::pathcore::CPathObj doc;
   std::vector<float> X(1001), Y(1001);
   for (size_t i = 1; i < X.size(); ++i) X[i] = static_cast<float>(i), Y[i] = static_cast<float>(i % 7);
-  for (int path = 0; path < 1000; ++path) doc.AddPath(X, Y, 0);
+  const int32_t paths = kw::bench::Size(1000, 10);
+  for (int32_t path = 0; path < paths; ++path) doc.AddPath(X, Y, 0);
   for (auto _ : state) benchmark::DoNotOptimize(doc.DocBak());
   state.SetItemsProcessed(state.iterations() * doc.PointCount());
 }
@@ -54,7 +56,7 @@ void BM_DelObjEverySecondObject(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * count);
 }
-BENCHMARK(BM_DelObjEverySecondObject)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DelObjEverySecondObject)->Arg(kw::bench::Size(100'000, 1000))->Unit(benchmark::kMillisecond);
 
 // range(0): segments; range(1): 1 to add them shuffled.
 void BM_JoinTouchingSegments(benchmark::State& state) {
@@ -73,8 +75,8 @@ void BM_JoinTouchingSegments(benchmark::State& state) {
 }
 BENCHMARK(BM_JoinTouchingSegments)
     ->ArgNames({"segments", "shuffled"})
-    ->Args({100'000, 0})
-    ->Args({100'000, 1})
+    ->Args({kw::bench::Size(100'000, 1000), 0})
+    ->Args({kw::bench::Size(100'000, 1000), 1})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

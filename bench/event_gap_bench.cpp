@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_size.h"
 #include "axissim/simulator.h"
 #include "frm_main.h"
 #include "machine/axisnet_binding.h"
@@ -121,7 +122,7 @@ void BM_LongestEventGapDuringARun(benchmark::State& state) {
   state.counters["longest_gap_ms"] = static_cast<double>(longest);
   state.counters["timer_ticks"] = meter.Ticks();
 }
-BENCHMARK(BM_LongestEventGapDuringARun)->Arg(40)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_LongestEventGapDuringARun)->Arg(kw::bench::Size(40, 4))->Arg(kw::bench::Size(200, 8))->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 }  // namespace
 

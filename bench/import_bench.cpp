@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_size.h"
 #include "hpglscan/c_plt.h"
 #include "pathcore/app_path.h"
 #include "pathcore/path_obj.h"
 
 namespace {
 
-constexpr int kLines = 1'000'000;  // LINE entities, PU/PD pairs
+// LINE entities in the DXF file, PU/PD pairs in the PLT file
+const int32_t kLines = kw::bench::Size(1'000'000, 2000);
 
 std::filesystem::path TempFile(const char* name) {
   return std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + name);

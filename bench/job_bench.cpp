@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "bench_size.h"
 #include "machine/axisnet_binding.h"
 #include "machine/cut_layer.h"
 #include "machine/cydkz.h"
@@ -14,6 +15,16 @@
 #include "axissim/simulator.h"
 
 namespace {
+
+// The controller library of this build, loaded once and kept, as the program
+// keeps its own. The document's files go to the temporary folder, so the
+// library is not looked for beside them.
+kw::AxisnetLibrary& Library() {
+  static auto* library = new kw::AxisnetLibrary(KW_AXISNET_LIBRARY);
+  return *library;
+}
+
+void DropTraceLine(const char*, void*) {}
 
 // Paths of `points` points each, in rows inside the machine's travel.
 void FillJob(kw::pathcore::CPathObj& doc, int32_t paths, int32_t points) {
@@ -38,8 +49,8 @@ void BM_JobOnSimulator(benchmark::State& state) {
   s.ControllerAddress = "127.0.0.1";
   s.ControllerPort = sim.Start(0);
   kw::ComputeToolHeights(s);
-  kw::QuietAxisnetTrace();
-  kw::CYdkz ydkz(kw::Axisnet(), s);
+  Library().SetTraceSink(DropTraceLine, nullptr);
+  kw::CYdkz ydkz(Library(), s);
   if (ydkz.OpenPort("") != 0 || ydkz.Connect() != 0) {
     state.SkipWithError("no simulated controller");
     return;
@@ -53,7 +64,7 @@ void BM_JobOnSimulator(benchmark::State& state) {
     kw::pathcore::CPathObj doc;
     FillJob(doc, paths, points);
     state.ResumeTiming();
-    kw::JobRun run(kw::Axisnet(), ydkz, s, layers, map, host);
+    kw::JobRun run(Library(), ydkz, s, layers, map, host);
     const auto summary = run.Run(doc, kw::RunOptions{});
     records += static_cast<int64_t>(summary.pathsRun) * (points - 1);
   }
@@ -63,7 +74,7 @@ void BM_JobOnSimulator(benchmark::State& state) {
       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   state.counters["records_per_s"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_JobOnSimulator)->Args({5000, 2})->Args({200, 200})->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_JobOnSimulator)->Args({kw::bench::Size(5000, 20), 2})->Args({kw::bench::Size(200, 4), kw::bench::Size(200, 20)})->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
 

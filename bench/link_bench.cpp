@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "axisnet/axisnet.h"
+#include "bench_size.h"
 #include "axissim/simulator.h"
 
 namespace {
@@ -79,7 +80,7 @@ void BM_BatchThroughput(benchmark::State& state) {
   state.counters["records_per_s"] = per_second;
   state.counters["share_of_ceiling"] = per_second / (41.0 / 0.020);
 }
-BENCHMARK(BM_BatchThroughput)->Arg(4100)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchThroughput)->Arg(kw::bench::Size(4100, 82))->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <random>
 
+#include "bench_size.h"
 #include "pathcore/app_path.h"
 #include "pathcore/path_obj.h"
 
@@ -49,7 +50,7 @@ void BM_AutoS(benchmark::State& state) {
     doc.AutoS();
   }
 }
-BENCHMARK(BM_AutoS)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoS)->Arg(kw::bench::Size(10'000, 100))->Arg(kw::bench::Size(100'000, 300))->Unit(benchmark::kMillisecond);
 
 void BM_AutoTreeNestedGrid(benchmark::State& state) {
   kw::pathcore::SetAppPath(std::filesystem::temp_directory_path());
@@ -62,7 +63,7 @@ void BM_AutoTreeNestedGrid(benchmark::State& state) {
     doc.AutoTree();
   }
 }
-BENCHMARK(BM_AutoTreeNestedGrid)->Arg(10'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoTreeNestedGrid)->Arg(kw::bench::Size(10'000, 90))->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "bench_size.h"
 #include "pathcore/app_path.h"
 #include "pathcore/path_obj.h"
 
@@ -28,7 +29,8 @@ void BM_GetWorkDatMillionPoints(benchmark::State& state) {
   kw::pathcore::SetAppPath(std::filesystem::temp_directory_path());
   kw::pathcore::CPathObj doc;
   std::vector<float> X(101), Y(101);
-  for (int32_t path = 0; path < 10'000; ++path) {
+  const int32_t paths = kw::bench::Size(10'000, 50);
+  for (int32_t path = 0; path < paths; ++path) {
     for (int32_t i = 1; i <= 100; ++i) X[i] = static_cast<float>(path % 100 + i * 0.01), Y[i] = static_cast<float>(path / 100);
     doc.AddPath(X, Y, 0);
   }
@@ -45,7 +47,8 @@ void BM_FrameScanThousandOutlines(benchmark::State& state) {
   kw::pathcore::SetAppPath(std::filesystem::temp_directory_path());
   kw::pathcore::CPathObj doc;
   std::vector<float> X(66), Y(66);
-  for (int32_t c = 0; c < 1000; ++c) {
+  const int32_t circles = kw::bench::Size(1000, 20);
+  for (int32_t c = 0; c < circles; ++c) {
     const double cx = 2 + (c % 32) * 3.1, cy = 2 + (c / 32) * 3.1;
     for (int32_t i = 1; i <= 65; ++i) {
       const double a = (i - 1) * 2 * 3.14159265358979 / 64;

@@ -65,7 +65,7 @@ TEST_F(UnansweredLink, AStaleDuplicateReplyIsNotTakenForTheNextAnswer) {
   int16_t mark = 0;
   EXPECT_EQ(GetPCMarkB(&mark), 0);
   EXPECT_EQ(mark, 1);
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let the copy arrive
+  ASSERT_TRUE(peer_.AwaitUnreadReply()) << "the copy never arrived";
   EXPECT_EQ(GetPCMarkB(&mark), 0);
   EXPECT_EQ(mark, 2);
   peer.join();

@@ -8,7 +8,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 namespace kw::axisnet::testing {
@@ -40,6 +43,16 @@ class RawPeer {
     for (const auto& r : replies) ::sendto(fd_, r.data(), r.size(), 0, reinterpret_cast<sockaddr*>(&from), size);
   }
 
+  // Waits until a datagram from this peer lies unread in the socket that this
+  // process connected to it (the library's); false when none is there within
+  // the guard, or there is no such socket.
+  bool AwaitUnreadReply(std::chrono::milliseconds guard = std::chrono::seconds(10)) const {
+    const int sender = ConnectedSocket();
+    if (sender < 0) return false;
+    pollfd p{sender, POLLIN, 0};
+    return ::poll(&p, 1, static_cast<int>(guard.count())) > 0 && (p.revents & POLLIN) != 0;
+  }
+
   // Every datagram that arrives before the line has been quiet for quiet_ms.
   std::vector<std::vector<uint8_t>> Drain(int quiet_ms = 50) {
     std::vector<std::vector<uint8_t>> got;
@@ -55,6 +68,18 @@ class RawPeer {
   }
 
  private:
+  // The descriptor of this process's socket whose peer is this one, or -1.
+  int ConnectedSocket() const {
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+      const int fd = std::stoi(entry.path().filename().string());
+      sockaddr_in to{};
+      socklen_t size = sizeof to;
+      if (fd == fd_ || ::getpeername(fd, reinterpret_cast<sockaddr*>(&to), &size) != 0) continue;
+      if (to.sin_family == AF_INET && to.sin_addr.s_addr == htonl(INADDR_LOOPBACK) && ntohs(to.sin_port) == port_) return fd;
+    }
+    return -1;
+  }
+
   int fd_ = -1;
   uint16_t port_ = 0;
 };

@@ -151,6 +151,31 @@ void DrawFrame(QPainter& painter, CPathObj& doc, const kw::ViewRect& v) {
   doc.Draw(canvas, 65280, colors, 32639, 32767, left, top, width, height, widthTw, heightTw, 0);
 }
 
+// Takes the document's drawing calls and draws nothing: what the document
+// itself costs per frame, before any pixel is painted.
+class CountingCanvas : public kw::pathcore::Canvas {
+ public:
+  int64_t segments = 0;
+  double TwipsPerPixelX() const override { return 15; }
+  double TwipsPerPixelY() const override { return 15; }
+  kw::pathcore::CanvasTools Tools() const override { return tools_; }
+  void SetPen(const kw::pathcore::CanvasPen& pen) override { tools_.pen = pen; }
+  void SetBrush(const kw::pathcore::CanvasBrush& brush) override { tools_.brush = brush; }
+  void MoveTo(int32_t, int32_t) override {}
+  void LineTo(int32_t, int32_t) override { ++segments; }
+  void Polyline(std::span<const kw::pathcore::CanvasPoint> points) override {
+    segments += static_cast<int64_t>(points.size()) - 1;
+  }
+  void Polygon(std::span<const kw::pathcore::CanvasPoint>) override {}
+  void PolyPolygon(std::span<const kw::pathcore::CanvasPoint>, std::span<const int32_t>) override {}
+  void Ellipse(int32_t, int32_t, int32_t, int32_t) override {}
+  void Rectangle(int32_t, int32_t, int32_t, int32_t) override {}
+  void StretchImage(int32_t, int32_t, int32_t, int32_t, const kw::pathcore::BmpPicture&) override {}
+
+ private:
+  kw::pathcore::CanvasTools tools_;
+};
+
 void Describe(benchmark::State& state, const CPathObj& doc) {
   state.counters["segments"] = doc.SubCount();
   state.counters["paths"] = doc.Count();
@@ -170,6 +195,26 @@ void DrawOnImage(benchmark::State& state, Document& document, View view, QImage:
   }
   benchmark::DoNotOptimize(image.constBits());
   Describe(state, *doc);
+}
+
+void DrawOnNothing(benchmark::State& state, Document& document, View view) {
+  CPathObj* doc = document.Get();
+  if (!doc) {
+    state.SkipWithError("no corpus: configure KW_CORPUS_DIR or set it in the environment");
+    return;
+  }
+  CountingCanvas canvas;
+  const auto widthTw = static_cast<float>(kWidth * canvas.TwipsPerPixelX());
+  const auto heightTw = static_cast<float>(kHeight * canvas.TwipsPerPixelY());
+  int64_t frame = 0;
+  for (auto _ : state) {
+    const kw::ViewRect v = FrameView(*doc, view, frame++);
+    auto colors = LayerColors();
+    doc->Draw(canvas, 65280, colors, 32639, 32767, static_cast<float>(v.left), static_cast<float>(v.top),
+              static_cast<float>(v.width), static_cast<float>(v.height), widthTw, heightTw, 0);
+  }
+  Describe(state, *doc);
+  state.counters["drawn"] = static_cast<double>(canvas.segments) / static_cast<double>(state.iterations());
 }
 
 // A top-level widget painting the frame, as the view in the main window does.
@@ -222,6 +267,10 @@ void RegisterAll() {
       const std::string name = std::string("Widget/") + document.name + "/" + viewName;
       benchmark::RegisterBenchmark(name.c_str(), [&document, view = view](benchmark::State& s) {
         DrawOnWidget(s, document, view);
+      })->Unit(benchmark::kMillisecond);
+      const std::string nothing = std::string("DocumentOnly/") + document.name + "/" + viewName;
+      benchmark::RegisterBenchmark(nothing.c_str(), [&document, view = view](benchmark::State& s) {
+        DrawOnNothing(s, document, view);
       })->Unit(benchmark::kMillisecond);
     }
   }

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "render/pixel_surface.h"
+
 namespace kw {
 namespace {
 
@@ -77,10 +79,14 @@ void HairlineBatch::EndRun() {
   run_.clear();
 }
 
-void HairlineBatch::Draw(QPainter& painter) {
+void HairlineBatch::Draw(QPainter& painter, PixelSurface* pixels) {
   const bool antialiased = painter.testRenderHint(QPainter::Antialiasing);
   if (antialiased) painter.setRenderHint(QPainter::Antialiasing, false);
-  if (!dots_.empty()) painter.drawPoints(dots_.data(), static_cast<int>(dots_.size()));
+  if (pixels) {
+    pixels->Set(dots_, painter.pen().color().rgb());
+  } else if (!dots_.empty()) {
+    painter.drawPoints(dots_.data(), static_cast<int>(dots_.size()));
+  }
   if (!lines_.empty()) painter.drawLines(lines_.data(), static_cast<int>(lines_.size()));
   size_t start = 0;
   for (const size_t end : runEnds_) {

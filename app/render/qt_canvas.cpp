@@ -43,7 +43,7 @@ QPen ToQPen(const kw::pathcore::CanvasPen& pen) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
+QtCanvas::QtCanvas(QPainter& painter) : painter_(painter), pixels_(PixelSurface::Of(painter)) {
   if (const auto bounds = VisibleBounds(painter)) hairlines_.SetBounds(*bounds);
 }
 
@@ -53,7 +53,7 @@ void QtCanvas::Flush() {
   if (hairlines_.Empty()) return;
   const kw::pathcore::CanvasPen pen{hairlineColor_, 1, kw::pathcore::kPenSolid};
   if (painterPen_ != pen) painter_.setPen(ToQPen(pen)), painterPen_ = pen;
-  hairlines_.Draw(painter_);
+  hairlines_.Draw(painter_, pixels_ ? &*pixels_ : nullptr);
 }
 
 bool QtCanvas::PenIsHairline() const { return tools_.pen.style == kw::pathcore::kPenSolid && tools_.pen.width <= 1; }

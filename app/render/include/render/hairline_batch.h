@@ -17,6 +17,8 @@ class QPainter;
 
 namespace kw {
 
+class PixelSurface;
+
 class HairlineBatch {
  public:
   // Lines wholly outside `bounds` (the painter's device) are dropped.
@@ -29,8 +31,9 @@ class HairlineBatch {
   bool Empty() const { return dots_.empty() && lines_.empty() && runEnds_.empty(); }
   size_t Held() const { return dots_.size() + lines_.size() + runPoints_.size(); }
 
-  // Draws everything held with the painter's pen, without antialiasing, and empties the batch.
-  void Draw(QPainter& painter);
+  // Draws everything held with the painter's pen, without antialiasing, and
+  // empties the batch. Single pixels go straight to `pixels` when given.
+  void Draw(QPainter& painter, PixelSurface* pixels);
 
  private:
   bool Outside(QPoint a, QPoint b) const;

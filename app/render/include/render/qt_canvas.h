@@ -12,13 +12,15 @@
 
 #include "pathcore/canvas.h"
 #include "render/hairline_batch.h"
+#include "render/pixel_surface.h"
 
 namespace kw {
 
 class QtCanvas : public kw::pathcore::Canvas {
  public:
-  // The painter must be active on its device for the life of the canvas, and
-  // only the canvas sets its pen and brush meanwhile.
+  // The painter must be active on its device for the life of the canvas; only
+  // the canvas sets its pen and brush meanwhile, and its transformation and
+  // clip stay as they are.
   explicit QtCanvas(QPainter& painter);
   // Draws what is still held back.
   ~QtCanvas() override;
@@ -61,6 +63,7 @@ class QtCanvas : public kw::pathcore::Canvas {
   std::optional<kw::pathcore::CanvasPen> painterPen_;
   std::optional<kw::pathcore::CanvasBrush> painterBrush_;
   HairlineBatch hairlines_;
+  std::optional<PixelSurface> pixels_;
   uint32_t hairlineColor_ = 0;
   QPolygon polygon_;  // reused for every polygon and wide polyline
 };

@@ -1,0 +1,41 @@
+// The pixels under a painter, for setting single pixels without a trip
+// through the painter: a big drawing seen whole is mostly specks of one or two
+// pixels, and Qt spends far longer per speck than setting it costs. Only
+// available when Qt's raster engine paints onto a 32-bit image with nothing
+// but a whole-pixel offset in between, as it does for the program's window
+// (its backing store) and for pictures drawn into a QImage.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QRgb>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+class QPainter;
+
+namespace kw {
+
+class PixelSurface {
+ public:
+  // The painter's pixels, or nothing when the painter does not draw plain
+  // pixels straight onto an image.
+  static std::optional<PixelSurface> Of(const QPainter& painter);
+
+  // Sets each point's pixel (painter coordinates) to the opaque colour,
+  // leaving out what lies outside the painter's clip.
+  void Set(std::span<const QPoint> points, QRgb colour);
+
+ private:
+  PixelSurface(uchar* bits, qsizetype bytesPerLine, QPoint offset, std::vector<QRect> clip);
+  void SetWithin(std::span<const QPoint> points, uint32_t pixel, const QRect& rect);
+
+  uchar* bits_;
+  qsizetype bytesPerLine_;
+  QPoint offset_;           // painter coordinates to image pixels
+  std::vector<QRect> clip_;  // image pixels that may be painted
+};
+
+}  // namespace kw

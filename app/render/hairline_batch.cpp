@@ -48,6 +48,10 @@ void HairlineBatch::AddSegment(QPoint a, QPoint b) {
 void HairlineBatch::AddPolyline(std::span<const kw::pathcore::CanvasPoint> points) {
   const size_t n = points.size();
   if (n < 2) return;
+  if (n == 2) {  // most paths of a big drawing: the short way
+    if (points[0] != points[1]) AddLine(ToQPoint(points[0]), ToQPoint(points[1]));
+    return;
+  }
   const bool repeatsFirst = points[0] == points[1], repeatsLast = points[n - 1] == points[n - 2];
   bool atStart = true;
   run_.clear();

@@ -2,7 +2,6 @@
 // direction arrow on the selection, engraving outlines filled, bitmaps
 // stretched into their frames, and on request the empty moves between paths.
 #include <algorithm>
-#include <array>
 #include <span>
 #include <vector>
 
@@ -25,6 +24,13 @@ constexpr float kVisibleMove = 0.01f;        // mm; shorter moves get no arrow h
 // big drawing is mostly short paths, and an allocation each would cost more
 // than drawing them.
 constexpr size_t kStackPoints = 16;
+
+// Room for a short path's points, left uninitialised: they are all written
+// before anything reads them.
+union StackPoints {
+  StackPoints() {}
+  CanvasPoint points[kStackPoints];
+};
 const CanvasBrush kMarkBrush{Rgb(255, 255, 0), false};
 
 struct DrawPens {
@@ -125,10 +131,10 @@ void CPathObj::DrawObject(Canvas& hdc, const ViewMapping& view, int32_t k, const
   }
   if (sel == kCurrent) DrawDirectionArrow(hdc, view, first, last);
   const auto count = static_cast<size_t>(std::max(last - first + 1, 0));
-  std::array<CanvasPoint, kStackPoints> onStack;
+  StackPoints onStack;
   std::vector<CanvasPoint> onHeap;
   if (count > kStackPoints) onHeap.resize(count);
-  const std::span<CanvasPoint> own = count > kStackPoints ? std::span(onHeap) : std::span(onStack).first(count);
+  const std::span<CanvasPoint> own = count > kStackPoints ? std::span(onHeap) : std::span(onStack.points, count);
   MapInto(view, S.PointX, S.PointY, first, own);
   if (S.ObjType[k] == kEngraveFrame) DrawStoredOutlines(hdc, view, S.ObjKey[k]);
   if (S.ObjType[k] == kBitmapFrame) DrawStoredBitmaps(hdc, view, k);

@@ -86,12 +86,17 @@ void HairlineBatch::EndRun() {
 void HairlineBatch::Draw(QPainter& painter, PixelSurface* pixels) {
   const bool antialiased = painter.testRenderHint(QPainter::Antialiasing);
   if (antialiased) painter.setRenderHint(QPainter::Antialiasing, false);
+  std::span<const QLine> lines = lines_;
   if (pixels) {
-    pixels->Set(dots_, painter.pen().color().rgb());
+    const QRgb colour = painter.pen().color().rgb();
+    pixels->Set(dots_, colour);
+    painterLines_.clear();
+    pixels->SetLines(lines_, colour, painterLines_);
+    lines = painterLines_;
   } else if (!dots_.empty()) {
     painter.drawPoints(dots_.data(), static_cast<int>(dots_.size()));
   }
-  if (!lines_.empty()) painter.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+  if (!lines.empty()) painter.drawLines(lines.data(), static_cast<int>(lines.size()));
   size_t start = 0;
   for (const size_t end : runEnds_) {
     painter.drawPolyline(runPoints_.data() + start, static_cast<int>(end - start));

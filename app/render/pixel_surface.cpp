@@ -6,6 +6,9 @@
 #include <QRegion>
 #include <QTransform>
 #include <cmath>
+#include <cstdlib>
+
+#include "line_stamps.h"
 
 namespace kw {
 namespace {
@@ -65,9 +68,30 @@ void PixelSurface::SetWithin(std::span<const QPoint> points, uint32_t pixel, con
   const QRect painterRect = rect.translated(-offset_);
   const int left = painterRect.left(), right = painterRect.right(), top = painterRect.top(), bottom = painterRect.bottom();
   for (const QPoint& p : points) {
-    if (p.x() < left || p.x() > right || p.y() < top || p.y() > bottom) continue;
-    auto* row = reinterpret_cast<uint32_t*>(bits_ + (p.y() + offset_.y()) * bytesPerLine_);
-    row[p.x() + offset_.x()] = pixel;
+    if (p.x() >= left && p.x() <= right && p.y() >= top && p.y() <= bottom) Pixel(p) = pixel;
+  }
+}
+
+bool PixelSurface::Unclipped(const QRect& painterRect) const {
+  const QRect rect = painterRect.translated(offset_);
+  for (const QRect& clip : clip_) {
+    if (clip.contains(rect)) return true;
+  }
+  return false;
+}
+
+void PixelSurface::SetLines(std::span<const QLine> lines, QRgb colour, std::vector<QLine>& forPainter) {
+  const LineStamps& stamps = LineStamps::Hairlines();
+  const uint32_t pixel = 0xFF000000u | colour;
+  for (const QLine& line : lines) {
+    const int dx = line.dx(), dy = line.dy();
+    const bool shortLine = std::abs(dx) <= LineStamps::kReach && std::abs(dy) <= LineStamps::kReach;
+    // With a pixel to spare around the ends the painter would add.
+    if (!shortLine || !Unclipped(QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1))) {
+      forPainter.push_back(line);
+      continue;
+    }
+    for (const QPoint& offset : stamps.Of(dx, dy)) Pixel(line.p1() + offset) = pixel;
   }
 }
 

@@ -107,6 +107,42 @@ TEST(PixelSurface, SpecksFollowAWholePixelShiftAndAnyOtherTransformStillDraws) {
   EXPECT_EQ(scaled.pixel(20, 20), kRed);
 }
 
+// Short lines are set from patterns learnt from the painter; every direction
+// and length, in the open and across the image's and the clip's edges, must
+// come out as the painter draws it.
+TEST(PixelSurface, ShortLinesInEveryDirectionMatchThePainter) {
+  const QRect clip(0, 0, 170, 150);
+  QImage expected = White(QImage::Format_RGB32), actual = White(QImage::Format_RGB32);
+  {
+    QPainter painter(&expected);
+    painter.setClipRect(clip);
+    painter.setPen(QPen(Qt::red, 1));
+    QPainter batched(&actual);
+    batched.setClipRect(clip);
+    kw::QtCanvas canvas(batched);
+    canvas.SetPen({kw::pathcore::Rgb(255, 0, 0), 1});
+    int n = 0;
+    for (int dy = -5; dy <= 5; ++dy) {
+      for (int dx = -5; dx <= 5; ++dx) {
+        if (dx == 0 && dy == 0) continue;
+        // In the open, then straddling the image's left edge and the clip's right edge.
+        for (const QPoint start : {QPoint(12 * (n % 13) + 20, 12 * (n / 13) + 20), QPoint(dx > 0 ? -2 : 2, 8 * (n % 18)),
+                                   QPoint(dx > 0 ? 167 : 172, 8 * (n % 18) + 4)}) {
+          painter.drawLine(start, start + QPoint(dx, dy));
+          canvas.MoveTo(start.x(), start.y());
+          canvas.LineTo(start.x() + dx, start.y() + dy);
+        }
+        ++n;
+      }
+    }
+  }
+  int differing = 0;
+  for (int y = 0; y < expected.height(); ++y) {
+    for (int x = 0; x < expected.width(); ++x) differing += expected.pixel(x, y) != actual.pixel(x, y);
+  }
+  EXPECT_EQ(differing, 0);
+}
+
 // A view inside a window, painted as the program's view is painted.
 class SpeckView : public QWidget {
  public:

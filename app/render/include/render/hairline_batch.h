@@ -43,6 +43,7 @@ class HairlineBatch {
   QRect keep_{QPoint(-(1 << 30), -(1 << 30)), QPoint(1 << 30, 1 << 30)};
   std::vector<QPoint> dots_;        // pairs of neighbouring pixels, drawn as points
   std::vector<QLine> lines_;        // single segments
+  std::vector<QLine> painterLines_; // those the pixel surface leaves to the painter
   std::vector<QPoint> runPoints_;   // polylines of three points or more, end to end
   std::vector<size_t> runEnds_;     // where each polyline of runPoints_ ends
   std::vector<QPoint> run_;         // the polyline being gathered

@@ -6,6 +6,7 @@
 // (its backing store) and for pictures drawn into a QImage.
 #pragma once
 
+#include <QLine>
 #include <QPoint>
 #include <QRect>
 #include <QRgb>
@@ -28,9 +29,19 @@ class PixelSurface {
   // leaving out what lies outside the painter's clip.
   void Set(std::span<const QPoint> points, QRgb colour);
 
+  // Sets the pixels of the short lines (thin, solid, without antialiasing)
+  // exactly as the painter would; lines too long, or near the clip's edge
+  // where the painter cuts them, are added to `forPainter` instead.
+  void SetLines(std::span<const QLine> lines, QRgb colour, std::vector<QLine>& forPainter);
+
  private:
   PixelSurface(uchar* bits, qsizetype bytesPerLine, QPoint offset, std::vector<QRect> clip);
   void SetWithin(std::span<const QPoint> points, uint32_t pixel, const QRect& rect);
+  bool Unclipped(const QRect& painterRect) const;
+  uint32_t& Pixel(QPoint painterPoint) {
+    auto* row = reinterpret_cast<uint32_t*>(bits_ + (painterPoint.y() + offset_.y()) * bytesPerLine_);
+    return row[painterPoint.x() + offset_.x()];
+  }
 
   uchar* bits_;
   qsizetype bytesPerLine_;

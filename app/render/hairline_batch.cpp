@@ -20,38 +20,13 @@ void HairlineBatch::SetBounds(const QRect& bounds) {
   keep_ = bounds.adjusted(-kKeepMargin, -kKeepMargin, kKeepMargin, kKeepMargin);
 }
 
-bool HairlineBatch::Outside(QPoint a, QPoint b) const {
-  return (a.x() < keep_.left() && b.x() < keep_.left()) || (a.x() > keep_.right() && b.x() > keep_.right()) ||
-         (a.y() < keep_.top() && b.y() < keep_.top()) || (a.y() > keep_.bottom() && b.y() > keep_.bottom());
-}
-
-void HairlineBatch::AddLine(QPoint from, QPoint to) {
-  if (from != to && !Outside(from, to)) AddSegment(from, to);
-}
-
-// A line between neighbouring pixels paints just those two pixels, and two
-// points cost the painter much less than a line.
-void HairlineBatch::AddSegment(QPoint a, QPoint b) {
-  if (std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1) {
-    if (dots_.empty() || dots_.back() != a) dots_.push_back(a);
-    dots_.push_back(b);
-  } else {
-    lines_.emplace_back(a, b);
-  }
-}
-
 // Repeated points are dropped, except that a polyline starting or ending on a
 // repeated point keeps one repeat there: the painter leaves the end pixel off
 // such a polyline, and the picture must not change. Stretches beyond the
 // picture split the polyline; the split ends lie outside, so their end pixels
 // never show.
-void HairlineBatch::AddPolyline(std::span<const kw::pathcore::CanvasPoint> points) {
+void HairlineBatch::AddRuns(std::span<const kw::pathcore::CanvasPoint> points) {
   const size_t n = points.size();
-  if (n < 2) return;
-  if (n == 2) {  // most paths of a big drawing: the short way
-    if (points[0] != points[1]) AddLine(ToQPoint(points[0]), ToQPoint(points[1]));
-    return;
-  }
   const bool repeatsFirst = points[0] == points[1], repeatsLast = points[n - 1] == points[n - 2];
   bool atStart = true;
   run_.clear();

@@ -56,14 +56,6 @@ void QtCanvas::Flush() {
   hairlines_.Draw(painter_, pixels_ ? &*pixels_ : nullptr);
 }
 
-bool QtCanvas::PenIsHairline() const { return tools_.pen.style == kw::pathcore::kPenSolid && tools_.pen.width <= 1; }
-
-// Held lines of another colour go first, so overlapping colours keep their order.
-void QtCanvas::HoldHairlines() {
-  if (tools_.pen.color != hairlineColor_) Flush();
-  hairlineColor_ = tools_.pen.color;
-}
-
 // Anything drawn straight away comes after the held lines.
 void QtCanvas::UsePen() {
   Flush();

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QRect>
 #include <cstddef>
+#include <cstdlib>
 #include <span>
 #include <vector>
 
@@ -25,8 +26,16 @@ class HairlineBatch {
   void SetBounds(const QRect& bounds);
 
   // A line from `from` to `to`; one without length draws nothing, as on a raster device.
-  void AddLine(QPoint from, QPoint to);
-  void AddPolyline(std::span<const kw::pathcore::CanvasPoint> points);
+  void AddLine(QPoint from, QPoint to) {
+    if (from != to && !Outside(from, to)) AddSegment(from, to);
+  }
+  void AddPolyline(std::span<const kw::pathcore::CanvasPoint> points) {
+    if (points.size() == 2) {  // most paths of a big drawing: the short way
+      AddLine(QPoint(points[0].x, points[0].y), QPoint(points[1].x, points[1].y));
+    } else if (points.size() > 2) {
+      AddRuns(points);
+    }
+  }
 
   bool Empty() const { return dots_.empty() && lines_.empty() && runEnds_.empty(); }
   size_t Held() const { return dots_.size() + lines_.size() + runPoints_.size(); }
@@ -36,8 +45,20 @@ class HairlineBatch {
   void Draw(QPainter& painter, PixelSurface* pixels);
 
  private:
-  bool Outside(QPoint a, QPoint b) const;
-  void AddSegment(QPoint a, QPoint b);
+  bool Outside(QPoint a, QPoint b) const {
+    return (a.x() < keep_.left() && b.x() < keep_.left()) || (a.x() > keep_.right() && b.x() > keep_.right()) ||
+           (a.y() < keep_.top() && b.y() < keep_.top()) || (a.y() > keep_.bottom() && b.y() > keep_.bottom());
+  }
+  // Neighbouring pixels are held as two points, which cost the painter much less than a line.
+  void AddSegment(QPoint a, QPoint b) {
+    if (std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1) {
+      if (dots_.empty() || dots_.back() != a) dots_.push_back(a);
+      dots_.push_back(b);
+    } else {
+      lines_.emplace_back(a, b);
+    }
+  }
+  void AddRuns(std::span<const kw::pathcore::CanvasPoint> points);
   void EndRun();
 
   QRect keep_{QPoint(-(1 << 30), -(1 << 30)), QPoint(1 << 30, 1 << 30)};

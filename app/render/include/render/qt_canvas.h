@@ -50,8 +50,12 @@ class QtCanvas : public kw::pathcore::Canvas {
   static QColor ToQColor(uint32_t colorRef);
 
  private:
-  bool PenIsHairline() const;
-  void HoldHairlines();
+  bool PenIsHairline() const { return tools_.pen.style == kw::pathcore::kPenSolid && tools_.pen.width <= 1; }
+  // Held lines of another colour go first, so overlapping colours keep their order.
+  void HoldHairlines() {
+    if (tools_.pen.color != hairlineColor_) Flush();
+    hairlineColor_ = tools_.pen.color;
+  }
   void UsePen();
   void UseBrush();
   const QPolygon& ToPolygon(std::span<const kw::pathcore::CanvasPoint> points);

@@ -43,6 +43,7 @@ QImage Render(kw::pathcore::CPathObj& doc, const PreviewArgs& a) {
            static_cast<float>(view.left), static_cast<float>(view.top), static_cast<float>(view.width),
            static_cast<float>(view.height), static_cast<float>(a.width * canvas.TwipsPerPixelX()),
            static_cast<float>(a.height * canvas.TwipsPerPixelY()), 0);
+  canvas.Flush();  // the picture is handed on while the canvas still lives
   return image;
 }
 

@@ -2,6 +2,7 @@
 // direction arrow on the selection, engraving outlines filled, bitmaps
 // stretched into their frames, and on request the empty moves between paths.
 #include <algorithm>
+#include <span>
 #include <vector>
 
 #include "pathcore/canvas.h"
@@ -19,6 +20,17 @@ constexpr double kArrowStroke = 15;          // pixels
 constexpr double kArrowSpread = 20;          // degrees either side of the backward direction
 constexpr float kArrowSegment = 0.05f;       // mm; the first segment longer than this sets the arrow
 constexpr float kVisibleMove = 0.01f;        // mm; shorter moves get no arrow head
+// Paths of up to this many points are mapped into a buffer on the stack: a
+// big drawing is mostly short paths, and an allocation each would cost more
+// than drawing them.
+constexpr size_t kStackPoints = 16;
+
+// Room for a short path's points, left uninitialised: they are all written
+// before anything reads them.
+union StackPoints {
+  StackPoints() {}
+  CanvasPoint points[kStackPoints];
+};
 const CanvasBrush kMarkBrush{Rgb(255, 255, 0), false};
 
 struct DrawPens {
@@ -49,12 +61,12 @@ void ArrowHead(Canvas& c, CanvasPoint tip, double degrees) {
 // Direction of the screen vector a -> b in degrees, Y up.
 double ScreenAngle(CanvasPoint a, CanvasPoint b) { return PointAngle(b.x, -b.y, a.x, -a.y); }
 
-void ChunkedPolyline(Canvas& c, const std::vector<CanvasPoint>& pts) {
+void ChunkedPolyline(Canvas& c, std::span<const CanvasPoint> pts) {
   if (pts.empty()) return;
   for (size_t start = 0;;) {
     const size_t count = std::min(kChunkPoints, pts.size() - start);
     c.MoveTo(pts[start].x, pts[start].y);
-    c.Polyline(std::span(pts).subspan(start, count));
+    c.Polyline(pts.subspan(start, count));
     if (start + count >= pts.size()) break;
     start += count - 1;  // the next chunk starts on this one's last point
   }
@@ -66,6 +78,11 @@ std::vector<CanvasPoint> MapRange(const ViewMapping& view, const std::vector<flo
   pts.reserve(static_cast<size_t>(std::max(last - first + 1, 0)));
   for (int32_t i = first; i <= last; ++i) pts.push_back(view.Map(xs[i], ys[i]));
   return pts;
+}
+
+void MapInto(const ViewMapping& view, const std::vector<float>& xs, const std::vector<float>& ys, int32_t first,
+             std::span<CanvasPoint> pts) {
+  for (size_t i = 0; i < pts.size(); ++i) pts[i] = view.Map(xs[first + i], ys[first + i]);
 }
 
 }  // namespace
@@ -113,7 +130,12 @@ void CPathObj::DrawObject(Canvas& hdc, const ViewMapping& view, int32_t k, const
     hdc.Rectangle(b.x - 2, b.y - 2, b.x + 2, b.y + 2);
   }
   if (sel == kCurrent) DrawDirectionArrow(hdc, view, first, last);
-  const auto own = MapRange(view, S.PointX, S.PointY, first, last);
+  const auto count = static_cast<size_t>(std::max(last - first + 1, 0));
+  StackPoints onStack;
+  std::vector<CanvasPoint> onHeap;
+  if (count > kStackPoints) onHeap.resize(count);
+  const std::span<CanvasPoint> own = count > kStackPoints ? std::span(onHeap) : std::span(onStack.points, count);
+  MapInto(view, S.PointX, S.PointY, first, own);
   if (S.ObjType[k] == kEngraveFrame) DrawStoredOutlines(hdc, view, S.ObjKey[k]);
   if (S.ObjType[k] == kBitmapFrame) DrawStoredBitmaps(hdc, view, k);
   ChunkedPolyline(hdc, own);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <vector>
+
 #include "doc_test_support.h"
 #include "document/view_mapping.h"
 #include "recording_canvas.h"
@@ -26,6 +29,17 @@ TEST_F(DrawingTest, ViewMappingPutsTheLowestVisibleYOnTheBottomRow) {
   EXPECT_EQ(view.Map(0, 0), (kw::pathcore::CanvasPoint{0, 1000}));
   EXPECT_EQ(view.Px(0.05), 0);  // 0.5 pixel rounds to even
   EXPECT_EQ(view.Px(0.15), 2);
+}
+
+// The mapping's own rounding must agree with kw::N everywhere: halves, signs,
+// the int32 range's ends and beyond, and NaN.
+TEST(ViewMappingRounding, AgreesWithTheCheckedRounding) {
+  std::vector<double> values{0.0, -0.0, 0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 0.49999999999999994, 1e-300,
+                             123456.5, -123456.5, 2147483646.5, 2147483647.0, 2147483647.5, -2147483647.5,
+                             -2147483648.0, -2147483649.0, 1e12, -1e12, 1e300, std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+  for (double v = -3000.0; v <= 3000.0; v += 0.125) values.push_back(v);
+  for (const double v : values) EXPECT_EQ(kw::pathcore::NearestPixel(v), kw::N(v)) << v;
 }
 
 TEST_F(DrawingTest, LayerPenIsClampedToTheColourTableAndTheBrushIsRestored) {

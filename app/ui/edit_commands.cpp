@@ -207,6 +207,5 @@ void EditCommands::MoveSelectionToOrigin() {
   });
 }
 
-void EditCommands::NotYet() { w_.ShowStatus(LanguageQTextOr("frmMain", "NotYet", "This command is not available yet.")); }
 
 }  // namespace kw

@@ -50,7 +50,6 @@ class EditCommands {
   void Long(const DocOp& op);
   void SetLayerOfSelection(int16_t layer);
   void MoveSelectionToOrigin();
-  void NotYet();
 
   frmMain& w_;
 };

@@ -147,7 +147,7 @@ TEST(LanguageFileKeys, FormattedTextsKeepTheirShape) {
       }
     }
     EXPECT_TRUE(QText(n, "frmMain", "NoPaths").contains("%1")) << n;
-    for (const char* key : {"ImportTitle", "NotYet", "PropPaths", "PropSubPaths", "PropCutLength", "PropTravelLength"}) {
+    for (const char* key : {"ImportTitle", "PropPaths", "PropSubPaths", "PropCutLength", "PropTravelLength"}) {
       EXPECT_FALSE(Text(n, "frmMain", key).empty()) << n << " " << key;
     }
     EXPECT_FALSE(Text(n, "MSGBOX", "0025").empty()) << n;

@@ -1,8 +1,8 @@
 // How long the window goes without processing its events while it runs a job:
 // the main window connected to the simulated controller on 127.0.0.1, its Run
-// button pressed, and a 1 ms timer noting the longest pause between its ticks
-// (the window would not repaint or take a click for that long). The wish is
-// under 100 ms.
+// button pressed and the run started in the dialog that opens, and a 1 ms
+// timer noting the longest pause between its ticks (the window would not
+// repaint or take a click for that long). The wish is under 100 ms.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
@@ -51,6 +52,22 @@ void FillJob(kw::pathcore::CPathObj& doc, int paths, int points) {
     doc.AddPath(X, Y, 0);
   }
   doc.ZL();
+}
+
+// Clicks the panel's Run; in the run dialog it opens, starts the run and,
+// once it has ended, leaves with Exit.
+void RunFromDialog(kw::frmMain& window) {
+  QTimer answer;
+  answer.setInterval(1);
+  QObject::connect(&answer, &QTimer::timeout, [&answer] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog || dialog->objectName() != "FRun") return;
+    answer.stop();
+    dialog->findChild<QPushButton*>("CRun")->click();
+    dialog->findChild<QPushButton*>("CExit")->click();
+  });
+  answer.start();
+  window.Panel().Command("CRun").click();
 }
 
 // The longest pause between the ticks of a 1 ms timer, in ms.
@@ -110,7 +127,7 @@ void BM_LongestEventGapDuringARun(benchmark::State& state) {
     FillJob(window.MainDoc(), static_cast<int>(state.range(0)), 12);
     state.ResumeTiming();
     meter.Start();
-    window.Panel().Command("CRun").click();
+    RunFromDialog(window);
     meter.Stop();
     longest = std::max(longest, meter.LongestMs());
     state.PauseTiming();

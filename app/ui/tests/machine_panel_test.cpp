@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +124,19 @@ class PanelOnSimulator : public kw::test::GuiTest {
     if (question) {
       EXPECT_EQ(*question, kw::LanguageQText("MSGBOX", "0003"));
     }
+  }
+  // Clicks a run button of the panel; in the run dialog that opens, starts
+  // the run and, once it has ended, leaves with Exit.
+  void RunFromDialog(const char* button) {
+    const auto ran = kw::test::AnswerNextModal(
+        [](QWidget& dialog) {
+          EXPECT_EQ(dialog.objectName(), "FRun");
+          QTest::mouseClick(dialog.findChild<QPushButton*>("CRun"), Qt::LeftButton);
+          QTest::mouseClick(dialog.findChild<QPushButton*>("CExit"), Qt::LeftButton);
+        },
+        kPatienceMs);
+    QTest::mouseClick(&Panel().Command(button), Qt::LeftButton);
+    EXPECT_TRUE(*ran);
   }
   void Press(QAbstractButton& button) { QTest::mousePress(&button, Qt::LeftButton); }
   void Release(QAbstractButton& button) { QTest::mouseRelease(&button, Qt::LeftButton); }
@@ -367,7 +381,7 @@ TEST_F(PanelOnSimulator, RunningJoinsOrdersAndDeselectsFirstAndARunOfNoSelection
   EXPECT_EQ(doc.Count(), 2);
   EXPECT_EQ(Requests(command::kRecords), batches);
 
-  QTest::mouseClick(&Panel().Command("CRun"), Qt::LeftButton);
+  RunFromDialog("CRun");
   EXPECT_EQ(doc.Count(), 1);  // the two strokes met and were joined
   EXPECT_EQ(doc.SelCount(), 0);
   EXPECT_GT(Requests(command::kRecords), batches);

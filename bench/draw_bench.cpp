@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "qt_bench_main.h"
 #include "pathcore/app_path.h"
 #include "pathcore/path_obj.h"
 #include "render/qt_canvas.h"
@@ -292,13 +293,6 @@ void RegisterAll() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   kw::pathcore::SetAppPath(std::filesystem::temp_directory_path());
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RegisterAll();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return kw::bench::RunWithQt(argc, argv, RegisterAll);
 }

@@ -22,6 +22,7 @@
 #include "machine/axisnet_binding.h"
 #include "machine/machine_settings.h"
 #include "machine_panel.h"
+#include "qt_bench_main.h"
 #include "pathcore/app_path.h"
 #include "pathcore/path_obj.h"
 
@@ -143,12 +144,4 @@ BENCHMARK(BM_LongestEventGapDuringARun)->Arg(kw::bench::Size(40, 4))->Arg(kw::be
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return kw::bench::RunWithQt(argc, argv); }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "frm_main.h"
+#include "qt_bench_main.h"
 #include "pathcore/app_path.h"
 #include "pathcore/path_obj.h"
 #include "pic_view.h"
@@ -67,13 +68,4 @@ BENCHMARK(BM_FileOpenUntilDrawn)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  // No display needed: the window draws into memory the same way.
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return kw::bench::RunWithQt(argc, argv); }

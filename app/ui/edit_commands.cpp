@@ -117,9 +117,8 @@ bool EditCommands::RunDialogs(std::string_view n) {
   } else if (n == "numDeviceParameter") {
     if (AskMaintenancePassword(&w_)) ShowMachineParameters(&w_);
   } else if (n == "numSettingTools") {
-    // The wrapper keeps no state of its own: this one drives the process's controller link.
-    CYdkz ydkz;
-    if (AskMaintenancePassword(&w_)) ShowToolSettings(&w_, ydkz);
+    // The window's wrapper, so that a controller that stops answering counts as lost here too.
+    if (AskMaintenancePassword(&w_)) ShowToolSettings(&w_, w_.Ydkz());
   } else if (n == "mnuHelpAbout") {
     FAbout(&w_).exec();
   } else if (n == "mnuFileExit") {

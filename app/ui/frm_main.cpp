@@ -119,6 +119,7 @@ void frmMain::BuildControls() {
   row->addWidget(panel_);
   setCentralWidget(central);
 
+  statusBar()->setObjectName("Stb");
   jd_ = StatusPanel(*statusBar(), "Jd", 160);
   StatusPanel(*statusBar(), "POS", 200);
   StatusPanel(*statusBar(), "Size", 220);

@@ -202,6 +202,7 @@ void MachineCommands::SetOrg() {
     return;
   }
   w_.MainDoc().SetPathPos(x, y);
+  // The drawing moved: like any edit it can be undone and asks to be saved.
   w_.CommitEdit();
 }
 

@@ -65,6 +65,8 @@ void PicTools::RightDown() {
   if (BandState >= 1) {
     ResetBand();
   } else if (w_.MouseTool != kSelect) {
+    // A handle dragged so far leaves no preview frame behind.
+    if (IsHandle(w_.MouseTool)) w_.Pic().SetOverlay({});
     w_.MouseTool = kSelect;
   } else {
     w_.MainDoc().CancelSel();

@@ -11,7 +11,7 @@ using MainWindowSmoke = kw::test::GuiTest;
 
 TEST_F(MainWindowSmoke, ControlsCarryTheirNames) {
   kw::frmMain window;
-  for (const char* name : {"Pic", "TB", "Tbb", "Jd", "POS", "Size", "CkDevice", "SSTb", "JogSpeed", "WorkSpeed0",
+  for (const char* name : {"Pic", "TB", "Tbb", "Stb", "Jd", "POS", "Size", "CkDevice", "SSTb", "JogSpeed", "WorkSpeed0",
                            "mnuFileMRU3", "mnuFileBar2", "mnuDebug", "CPDel", "numSelA", "mnuLanguage"}) {
     EXPECT_NE(window.findChild<QObject*>(name), nullptr) << name;
   }

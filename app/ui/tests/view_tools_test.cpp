@@ -126,6 +126,7 @@ TEST_F(ViewTools, DraggingTheRightMiddleHandleOneWidthOnDoublesTheWidth) {
   EXPECT_EQ(window_->MouseTool, 10);
   QTest::mouseMove(&p, At(200, 25));
   QTest::mouseRelease(&p, Qt::LeftButton, {}, At(200, 25));
+  EXPECT_EQ(p.Overlay().kind, kw::PicOverlay::kNone);
   EXPECT_NEAR(doc.SelXMin(), 0, 1e-3);
   EXPECT_NEAR(doc.SelXmax(), 200, 1.0);  // one pixel of the drag
   EXPECT_NEAR(doc.SelYMax() - doc.SelYMin(), 50, 1e-3);
@@ -152,6 +153,23 @@ TEST_F(ViewTools, ARightClickCancelsTheBandThenTheToolThenTheSelection) {
   EXPECT_EQ(doc.SelCount(), 1);
   QTest::mouseClick(&p, Qt::RightButton, {}, At(0, 0));
   EXPECT_EQ(doc.SelCount(), 0);
+}
+
+TEST_F(ViewTools, ARightClickDuringAHandleDragLeavesTheSelectionAndNoPreviewFrame) {
+  TwoSquares();
+  auto& doc = window_->MainDoc();
+  doc.SelX(1, false);
+  doc.ZLSelLmt();
+  auto& p = Pic();
+  QTest::mousePress(&p, Qt::LeftButton, {}, At(100, 25));
+  QTest::mouseMove(&p, At(150, 25));
+  EXPECT_EQ(p.Overlay().kind, kw::PicOverlay::kFrame);
+  QTest::mousePress(&p, Qt::RightButton, {}, At(150, 25));
+  EXPECT_EQ(window_->MouseTool, 0);
+  EXPECT_EQ(p.Overlay().kind, kw::PicOverlay::kNone);
+  QTest::mouseRelease(&p, Qt::LeftButton, {}, At(150, 25));
+  EXPECT_NEAR(doc.SelXmax(), 100, 1e-3);
+  EXPECT_FALSE(window_->Modified());
 }
 
 TEST_F(ViewTools, TheWheelTowardTheUserZoomsOutAboutThePointer) {

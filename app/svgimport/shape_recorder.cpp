@@ -1,6 +1,7 @@
 #include "shape_recorder.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "path_flattening.h"
 
@@ -62,10 +63,14 @@ class RecordingEngine : public QPaintEngine {
   double tolerance_;
 };
 
-Polyline WithoutRepeats(const Polyline& line) {
+// Points repeated in a row say nothing; a point out of any range (an
+// overflowing transform) would spoil the document's bounds.
+Polyline Tidied(const Polyline& line) {
   Polyline kept;
-  for (const PointMm& p : line)
+  for (const PointMm& p : line) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
     if (kept.empty() || kept.back().x != p.x || kept.back().y != p.y) kept.push_back(p);
+  }
   return kept;
 }
 
@@ -82,7 +87,7 @@ QPaintEngine* ShapeRecorder::paintEngine() const { return engine_.get(); }
 std::vector<Polyline> ShapeRecorder::Shapes() const {
   std::vector<Polyline> shapes;
   for (const Polyline& line : shapes_) {
-    Polyline kept = WithoutRepeats(line);
+    Polyline kept = Tidied(line);
     if (kept.size() >= 2) shapes.push_back(std::move(kept));
   }
   return shapes;

@@ -18,7 +18,7 @@ class ShapeRecorder : public QPaintDevice {
   ~ShapeRecorder() override;
 
   QPaintEngine* paintEngine() const override;
-  // What has been painted so far, without repeated points.
+  // What has been painted so far, without repeated or non-finite points.
   std::vector<Polyline> Shapes() const;
 
  protected:

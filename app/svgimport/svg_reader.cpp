@@ -56,6 +56,12 @@ bool ReadFile(const std::string& file, QByteArray& data, std::string& error) {
 bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string& error) {
   QByteArray data;
   if (!ReadFile(file, data, error)) return false;
+  // Qt would read a gzipped file, but its size in millimetres could not be
+  // read from the root element, so it is refused rather than misplaced.
+  if (data.startsWith("\x1f\x8b")) {
+    error = "compressed SVG (svgz) is not read: unpack it first";
+    return false;
+  }
   FontsAvailable fonts;
   QSvgRenderer renderer;
   if (!renderer.load(data) || !renderer.isValid()) {

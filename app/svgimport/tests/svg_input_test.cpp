@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "pathcore/path_obj.h"
 #include "svg_test_support.h"
@@ -36,6 +37,17 @@ TEST(SvgInput, FileThatIsNoSvgIsRefusedAndAddsNothing) {
   }
   EXPECT_FALSE(kw::svgimport::SvgInput(doc, kw::test::OwnDrawing("svg/no-such-file.svg"), error));
   EXPECT_EQ(error, "cannot be read");
+}
+
+TEST(SvgInput, GzippedFileIsRefusedRatherThanMisplaced) {
+  const auto file = std::filesystem::temp_directory_path() / "kw_svgimport_gzipped.svg";
+  std::ofstream(file, std::ios::binary) << "\x1f\x8b\x08" << std::string(20, '\0');
+  CPathObj doc;
+  std::string error;
+  EXPECT_FALSE(kw::svgimport::SvgInput(doc, file.string(), error));
+  EXPECT_NE(error.find("svgz"), std::string::npos) << error;
+  EXPECT_EQ(doc.Count(), 0);
+  std::filesystem::remove(file);
 }
 
 TEST(SvgCorpus, EverySvgFileReadsWithoutAFault) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "svg_page.h"
 #include "svg_test_support.h"
 
 namespace {
@@ -126,6 +127,37 @@ TEST(SvgShapes, NestedTransformsApplyInOrder) {
   ExpectCorners(paths[0], {{30, 20}, {30, 10}, {25, 10}, {25, 20}});  // rotate(90) inside translate(30 20)
   ExpectPoints(paths[1], {{32, 30}, {40, 30}});                        // scale(2 1) inside it
   ExpectPoints(paths[2], {{5, 5}, {15, 5}});                           // matrix(1 0 0 1 5 35)
+}
+
+TEST(SvgShapes, UseCopiesADefinitionWhereverItIsPlaced) {
+  const auto paths = ReadOwnSvg("use.svg");
+  ASSERT_EQ(paths.size(), 2u);  // the definition itself is not drawn
+  ExpectCorners(paths[0], {{5, 5}, {7, 5}, {7, 3}, {5, 3}});
+  ExpectCorners(paths[1], {{10, 10}, {12, 10}, {12, 8}, {10, 8}});
+}
+
+TEST(SvgPage, LengthsAndViewBoxesAreReadOrLeftForTheDefault) {
+  using kw::svgimport::LengthInMm;
+  EXPECT_NEAR(*LengthInMm(" 1e1mm "), 10, 1e-12);
+  EXPECT_NEAR(*LengthInMm("1.5cm"), 15, 1e-12);
+  EXPECT_NEAR(*LengthInMm("6pc"), 25.4, 1e-12);
+  EXPECT_NEAR(*LengthInMm(".5in"), 12.7, 1e-12);
+  EXPECT_NEAR(*LengthInMm("96"), 25.4, 1e-12);
+  for (const char* text : {"100%", "10em", "", "mm", "-5mm", "0", "5 mm x"}) EXPECT_FALSE(LengthInMm(text)) << text;
+  EXPECT_EQ(*kw::svgimport::ViewBoxOf("-1,2 30  40"), QRectF(-1, 2, 30, 40));
+  for (const char* text : {"0 0 10", "0 0 0 10", "0 0 10 -1", "a b c d"})
+    EXPECT_FALSE(kw::svgimport::ViewBoxOf(text)) << text;
+}
+
+TEST(SvgPage, AViewBoxOfAnotherShapeIsCentredUnlessStretched) {
+  const QTransform centred = kw::svgimport::UserUnitsToMm(
+      R"(<svg xmlns="http://www.w3.org/2000/svg" width="40mm" height="10mm" viewBox="0 0 10 10"/>)");
+  EXPECT_EQ(centred.map(QPointF(0, 0)), QPointF(15, 10));
+  EXPECT_EQ(centred.map(QPointF(10, 10)), QPointF(25, 0));
+  const QTransform stretched = kw::svgimport::UserUnitsToMm(
+      R"(<svg xmlns="http://www.w3.org/2000/svg" width="40mm" height="10mm" viewBox="0 0 10 10"
+             preserveAspectRatio="none"/>)");
+  EXPECT_EQ(stretched.map(QPointF(10, 10)), QPointF(40, 0));
 }
 
 TEST(SvgShapes, WidthHeightAndViewBoxGiveTheSizeInMillimetres) {

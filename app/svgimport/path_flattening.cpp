@@ -32,7 +32,8 @@ void AppendCubic(Polyline& line, const QPointF& p0, const QPointF& p1, const QPo
     const double t = static_cast<double>(i) / chords;
     const double u = 1 - t;
     const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-    line.push_back({a * p0.x() + b * p1.x() + c * p2.x() + d * p3.x(), a * p0.y() + b * p1.y() + c * p2.y() + d * p3.y()});
+    line.push_back({a * p0.x() + b * p1.x() + c * p2.x() + d * p3.x(),  //
+                    a * p0.y() + b * p1.y() + c * p2.y() + d * p3.y()});
   }
 }
 

@@ -93,8 +93,9 @@ void FileCommands::Import() {
   const QString name = QFileDialog::getOpenFileName(
       &w_, LanguageQTextOr("frmMain", "ImportTitle", "Import a file"), QString(),
       DialogFilter(LanguageQTextOr("frmMain", "ImportFilter",
-                                   "File(*.Dxf;*.Plt;*.Ai;*.Dst;*.Svg)|*.dxf;*.plt;*.ai;*.dst;*.svg|AutoCAD file(*.dxf)|*.dxf|"
-                                   "CorelDraw Plt file(*.plt)|*.plt|Tajima file(*.Dst)|*.Dst|SVG file(*.svg)|*.svg|")));
+                                   "File(*.Dxf;*.Plt;*.Ai;*.Dst;*.Svg)|*.dxf;*.plt;*.ai;*.dst;*.svg|"
+                                   "AutoCAD file(*.dxf)|*.dxf|CorelDraw Plt file(*.plt)|*.plt|Tajima file(*.Dst)|*.Dst|"
+                                   "SVG file(*.svg)|*.svg|")));
   if (!name.isEmpty()) ImportFile(name);
 }
 

@@ -8,6 +8,7 @@
 #include "input_files.h"
 #include "machine/library_texts.h"
 #include "machine/project_file.h"
+#include "svgimport/svg_reader.h"
 
 namespace kw::cli {
 
@@ -73,6 +74,11 @@ bool ImportOne(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::stri
     doc.AiInput(file);
   } else if (ext == ".dst") {
     doc.DstInput(file);
+  } else if (ext == ".svg") {
+    if (!kw::svgimport::SvgInput(doc, file, error)) {
+      error = file + ": " + error;
+      return false;
+    }
   } else if (ext == ".bmp") {
     const int32_t before = doc.Count();
     doc.BmpInput(file);
@@ -81,7 +87,7 @@ bool ImportOne(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::stri
       return false;
     }
   } else {
-    error = file + ": not a drawing kind this program imports (plt, hpgl, dxf, ai, dst, bmp, rpt)";
+    error = file + ": not a drawing kind this program imports (plt, hpgl, dxf, ai, dst, svg, bmp, rpt)";
     return false;
   }
   if (catcher.messages.empty()) return true;

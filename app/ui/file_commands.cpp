@@ -16,6 +16,7 @@
 #include "pic_view.h"
 #include "recent_files.h"
 #include "support/basic_text.h"
+#include "svgimport/svg_reader.h"
 #include "widgets/language_ui.h"
 #include "widgets/message_box.h"
 
@@ -27,6 +28,7 @@ std::string FileKind(const QString& FileName) {
   const std::string lower = FileName.toLower().toStdString();
   const std::string last3 = lower.size() >= 3 ? lower.substr(lower.size() - 3) : lower;
   if (last3 == "plt" || last3 == "dxf" || last3 == "dst" || last3 == "bmp" || last3 == "rpt") return last3;
+  if (lower.ends_with(".svg")) return "svg";
   if (lower.ends_with("ai")) return "ai";
   return {};
 }
@@ -91,8 +93,9 @@ void FileCommands::Import() {
   const QString name = QFileDialog::getOpenFileName(
       &w_, LanguageQTextOr("frmMain", "ImportTitle", "Import a file"), QString(),
       DialogFilter(LanguageQTextOr("frmMain", "ImportFilter",
-                                   "File(*.Dxf;*.Plt;*.Ai;*.Dst;)|*.dxf;*.plt;*.ai;*.dst;|AutoCAD file(*.dxf)|*.dxf|"
-                                   "CorelDraw Plt file(*.plt)|*.plt|Tajima file(*.Dst)|*.Dst|")));
+                                   "File(*.Dxf;*.Plt;*.Ai;*.Dst;*.Svg)|*.dxf;*.plt;*.ai;*.dst;*.svg|"
+                                   "AutoCAD file(*.dxf)|*.dxf|CorelDraw Plt file(*.plt)|*.plt|Tajima file(*.Dst)|*.Dst|"
+                                   "SVG file(*.svg)|*.svg|")));
   if (!name.isEmpty()) ImportFile(name);
 }
 
@@ -133,6 +136,10 @@ FileRead FileCommands::ReadInto(const QString& FileName, bool drawingsOnly) {
     if (kind == "dxf") return doc.DxfInput(file, s.DxfCutStr) == 0 ? FileRead::Read : FileRead::Failed;
     if (kind == "dst") return doc.DstInput(file) == 0 ? FileRead::Read : FileRead::Failed;
     if (kind == "ai") return doc.AiInput(file) == 0 ? FileRead::Read : FileRead::Failed;
+    if (kind == "svg") {
+      std::string error;
+      return svgimport::SvgInput(doc, file, error) ? FileRead::Read : FileRead::Failed;
+    }
     if (drawingsOnly) return FileRead::Read;
     if (kind == "bmp") doc.BmpInput(file);
     if (kind == "rpt") return ReadProjectFile(FileName);

@@ -52,6 +52,7 @@ TEST(FileKind, IsTheLowerCasedEndingOrAiOfTheLastTwoCharacters) {
   EXPECT_EQ(kw::FileKind("/a/b.Plt"), "plt");
   EXPECT_EQ(kw::FileKind("/a/b.rpt"), "rpt");
   EXPECT_EQ(kw::FileKind("/a/b.AI"), "ai");
+  EXPECT_EQ(kw::FileKind("/a/b.Svg"), "svg");
   EXPECT_EQ(kw::FileKind("/a/thai"), "ai") << "no dot needed";
   EXPECT_EQ(kw::FileKind("/a/b.txt"), "");
   EXPECT_EQ(kw::FileKind("xy"), "");
@@ -75,6 +76,7 @@ TEST_F(FileOpenTest, EachKindOfDrawingOpensThroughItsImporter) {
                         {CopyDrawing("plt/pens.plt", "pens.plt"), 3},
                         {CopyDrawing("ai/shapes.ai", "shapes.ai"), 2},
                         {CopyDrawing("dst/zigzag.dst", "zigzag.dst"), 3},
+                        {CopyDrawing("svg/transforms.svg", "transforms.svg"), 3},
                         {bitmap, 1}};
   kw::test::NoModalExpected quiet;
   for (const Case& c : cases) {
@@ -181,6 +183,20 @@ TEST_F(FileOpenTest, ImportAddsToTheOpenDocument) {
   EXPECT_EQ(Window().MainDoc().Count(), 20);
   const auto failed = AnswerNextModal([](QWidget& box) { PressKeyOnModal(box, Qt::Key_Return); });
   Window().Files().ImportFile(InFolder("missing.dxf").c_str());
+  EXPECT_TRUE(*failed);
+  EXPECT_EQ(Window().MainDoc().Count(), 20);
+}
+
+TEST_F(FileOpenTest, AnSvgImportsOntoTheCutLayerAndOneThatIsNoSvgCostsNothing) {
+  Window().mFileOpen(CopyDrawing("dxf/plate_r12.dxf", "plate.dxf"), 0);
+  const QString svg = CopyDrawing("svg/transforms.svg", "transforms.svg");
+  const auto answered = AnswerNextModal([svg](QWidget& dialog) { kw::test::TypeFileName(dialog, svg); });
+  kw::test::ClickMenuItem(Window(), "mnuFileInput");
+  ASSERT_TRUE(*answered);
+  ASSERT_EQ(Window().MainDoc().Count(), 20);
+  EXPECT_EQ(Window().MainDoc().ObjLayer(20), 1);
+  const auto failed = AnswerNextModal([](QWidget& box) { PressKeyOnModal(box, Qt::Key_Return); });
+  Window().Files().ImportFile(CopyDrawing("svg/not_svg.svg", "not_svg.svg"));
   EXPECT_TRUE(*failed);
   EXPECT_EQ(Window().MainDoc().Count(), 20);
 }

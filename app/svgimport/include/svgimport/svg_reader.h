@@ -1,0 +1,34 @@
+// SVG drawings through Qt SVG: every visible shape of the file, as Qt's
+// renderer draws it, becomes polylines in millimetres with Y pointing up.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kw::pathcore {
+class CPathObj;
+}
+
+namespace kw::svgimport {
+
+struct PointMm {
+  double x = 0;
+  double y = 0;
+};
+
+// One subpath; a closed one ends on its first point again.
+using Polyline = std::vector<PointMm>;
+
+// Largest distance between a curve and the chords it is cut into, in mm.
+inline constexpr double kChordErrorMm = 0.01;
+
+// Reads the file's shapes (paths, lines, polylines, polygons, rectangles,
+// circles, ellipses and text outlines, with their transforms). False, with a
+// one-line reason in error, when the file is no SVG that Qt can read.
+bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string& error);
+
+// Appends what ReadSvg reads as cut paths on layer 1, the cut layer, then
+// recomputes the bounds. A file that cannot be read adds nothing.
+bool SvgInput(kw::pathcore::CPathObj& doc, const std::string& file, std::string& error);
+
+}  // namespace kw::svgimport

@@ -1,0 +1,73 @@
+// Into the document: every path on the cut layer; a file that is no SVG is
+// refused and adds nothing; the corpus's SVG files read without a fault.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "pathcore/path_obj.h"
+#include "svg_test_support.h"
+
+namespace {
+
+using kw::pathcore::CPathObj;
+
+TEST(SvgInput, PathsJoinTheDocumentOnTheCutLayer) {
+  CPathObj doc;
+  std::string error;
+  ASSERT_TRUE(kw::svgimport::SvgInput(doc, kw::test::OwnDrawing("svg/transforms.svg"), error)) << error;
+  ASSERT_EQ(doc.Count(), 3);
+  for (int32_t k = 1; k <= doc.Count(); ++k) EXPECT_EQ(doc.ObjLayer(k), 1);
+  EXPECT_NEAR(doc.Xmin(), 5, 1e-3);
+  EXPECT_NEAR(doc.Xmax(), 40, 1e-3);
+  EXPECT_NEAR(doc.Ymin(), 5, 1e-3);
+  EXPECT_NEAR(doc.Ymax(), 30, 1e-3);
+}
+
+TEST(SvgInput, FileThatIsNoSvgIsRefusedAndAddsNothing) {
+  CPathObj doc;
+  std::string error;
+  ASSERT_TRUE(kw::svgimport::SvgInput(doc, kw::test::OwnDrawing("svg/line.svg"), error));
+  for (const char* name : {"svg/not_svg.svg", "text/not_a_drawing.txt", "dxf/line_r14.dxf"}) {
+    SCOPED_TRACE(name);
+    error.clear();
+    EXPECT_FALSE(kw::svgimport::SvgInput(doc, kw::test::OwnDrawing(name), error));
+    EXPECT_NE(error.find("not an SVG"), std::string::npos) << error;
+    EXPECT_EQ(doc.Count(), 1);
+  }
+  EXPECT_FALSE(kw::svgimport::SvgInput(doc, kw::test::OwnDrawing("svg/no-such-file.svg"), error));
+  EXPECT_EQ(error, "cannot be read");
+}
+
+TEST(SvgInput, GzippedFileIsRefusedRatherThanMisplaced) {
+  const auto file = std::filesystem::temp_directory_path() / "kw_svgimport_gzipped.svg";
+  std::ofstream(file, std::ios::binary) << "\x1f\x8b\x08" << std::string(20, '\0');
+  CPathObj doc;
+  std::string error;
+  EXPECT_FALSE(kw::svgimport::SvgInput(doc, file.string(), error));
+  EXPECT_NE(error.find("svgz"), std::string::npos) << error;
+  EXPECT_EQ(doc.Count(), 0);
+  std::filesystem::remove(file);
+}
+
+TEST(SvgCorpus, EverySvgFileReadsWithoutAFault) {
+  KW_SKIP_WITHOUT_CORPUS();
+  int files = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(kw::test::CorpusDir())) {
+    std::string ext = entry.path().extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (!entry.is_regular_file() || ext != ".svg") continue;
+    SCOPED_TRACE(entry.path().string());
+    CPathObj doc;
+    std::string error;
+    if (kw::svgimport::SvgInput(doc, entry.path().string(), error)) {
+      EXPECT_TRUE(std::isfinite(doc.Xmin()) && std::isfinite(doc.Ymax()));
+    } else {
+      EXPECT_EQ(doc.Count(), 0);
+    }
+    ++files;
+  }
+  if (files == 0) GTEST_SKIP() << "the corpus holds no SVG file";
+}
+
+}  // namespace

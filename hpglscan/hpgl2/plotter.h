@@ -16,7 +16,7 @@ namespace kw::hpglscan {
 class Plotter {
  public:
   // Past this many points in all, the plot is taken as hostile and reading stops.
-  static constexpr size_t kPointLimit = size_t{1} << 24;
+  static constexpr size_t kPointLimit = size_t{1} << 22;
 
   explicit Plotter(const Hpgl2Sink& sink) : sink_(sink) {}
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "input_files.h"
 #include "machine/library_texts.h"
@@ -68,8 +69,12 @@ bool ImportOne(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::stri
       error = file + ": " + (status == 62 ? "ends inside an entity" : "read error") + " (" + std::to_string(status) + ")";
       return false;
     }
-  } else if (ext == ".plt" || ext == ".hpgl" || ext == ".hpg") {
-    doc.PltInput(file, options.pltCutPen);
+  } else if (ext == ".plt") {
+    bool readAsHpgl2 = false;
+    doc.PltInputOrHpgl2(file, options.pltCutPen, readAsHpgl2);
+    if (readAsHpgl2) std::cerr << file << ": the PLT scanner found no paths; read again as HP-GL/2\n";
+  } else if (ext == ".hpgl" || ext == ".hpg" || ext == ".hp2") {
+    doc.Hpgl2Input(file, options.pltCutPen);
   } else if (ext == ".ai") {
     doc.AiInput(file);
   } else if (ext == ".dst") {
@@ -87,7 +92,7 @@ bool ImportOne(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::stri
       return false;
     }
   } else {
-    error = file + ": not a drawing kind this program imports (plt, hpgl, dxf, ai, dst, svg, bmp, rpt)";
+    error = file + ": not a drawing kind this program imports (plt, hpgl, hpg, hp2, dxf, ai, dst, svg, bmp, rpt)";
     return false;
   }
   if (catcher.messages.empty()) return true;

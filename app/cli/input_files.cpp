@@ -8,7 +8,7 @@
 namespace kw::cli {
 
 const char* const kDrawingFilesHelp =
-    "drawings to import (dxf, plt, hpgl, ai, dst, svg, bmp); a project (.rpt) may come first: it opens as the "
+    "drawings to import (dxf, plt, hpgl, hpg, hp2, ai, dst, svg, bmp); a project (.rpt) may come first: it opens as the "
     "document with its layer tables, and the drawings after it are added";
 
 bool IsProjectFile(const std::string& file) {

@@ -30,6 +30,7 @@ std::string FileKind(const QString& FileName) {
   if (last3 == "plt" || last3 == "dxf" || last3 == "dst" || last3 == "bmp" || last3 == "rpt") return last3;
   if (lower.ends_with(".svg")) return "svg";
   if (lower.ends_with("ai")) return "ai";
+  if (lower.ends_with("hpgl") || last3 == "hpg" || last3 == "hp2") return "hpgl";
   return {};
 }
 
@@ -132,7 +133,8 @@ FileRead FileCommands::ReadInto(const QString& FileName, bool drawingsOnly) {
   WDocBinding binding(w_);
   auto& doc = w_.MainDoc();
   try {
-    if (kind == "plt") return doc.PltInput(file, s.PltCutStr) == 0 ? FileRead::Read : FileRead::Failed;
+    if (kind == "plt") return ReadPlt(FileName);
+    if (kind == "hpgl") return doc.Hpgl2Input(file, s.PltCutStr) == 0 ? FileRead::Read : FileRead::Failed;
     if (kind == "dxf") return doc.DxfInput(file, s.DxfCutStr) == 0 ? FileRead::Read : FileRead::Failed;
     if (kind == "dst") return doc.DstInput(file) == 0 ? FileRead::Read : FileRead::Failed;
     if (kind == "ai") return doc.AiInput(file) == 0 ? FileRead::Read : FileRead::Failed;
@@ -147,6 +149,17 @@ FileRead FileCommands::ReadInto(const QString& FileName, bool drawingsOnly) {
   } catch (const std::exception&) {
     return FileRead::Failed;
   }
+}
+
+// A PLT file the PLT scanner takes nothing from is read again as HP-GL/2, and the status bar says so.
+FileRead FileCommands::ReadPlt(const QString& FileName) {
+  bool readAsHpgl2 = false;
+  const int16_t result = w_.MainDoc().PltInputOrHpgl2(FileName.toStdString(), Settings().PltCutStr, readAsHpgl2);
+  if (readAsHpgl2) {
+    w_.ShowStatus(LanguageQTextOr("frmMain", "ReadAsHpgl2", "The PLT scanner found no paths in %1; it was read again as HP-GL/2.")
+                      .arg(QFileInfo(FileName).fileName()));
+  }
+  return result == 0 ? FileRead::Read : FileRead::Failed;
 }
 
 FileRead FileCommands::ReadProjectFile(const QString& FileName) {

@@ -43,6 +43,7 @@ class FileCommands {
   // drawings only.
   FileRead ReadInto(const QString& FileName, bool drawingsOnly);
   FileRead ReadProjectFile(const QString& FileName);
+  FileRead ReadPlt(const QString& FileName);
   void OpenWithoutPrompt(const QString& FileName, int16_t Mode);
   // The steps after a read: the drawing to the origin, the recent files and
   // caption for a file the user chose, the view, an undo snapshot.

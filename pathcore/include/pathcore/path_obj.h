@@ -70,6 +70,14 @@ class CPathObj {
   int16_t AiInput(const std::string& FileName);
   int16_t DxfInput(const std::string& FileName, const std::string& CutLayer);
   int16_t PltInput(const std::string& FileName, const std::string& CutLayer);
+  // HP-GL/2 as CAD programs plot it (relative moves, scaling, polygons, circles
+  // and arcs), pens placed as PltInput places them. Returns 0, or -1 when the
+  // file cannot be opened (also reported through Message).
+  int16_t Hpgl2Input(const std::string& FileName, const std::string& CutLayer);
+  // PltInput, and when the PLT scanner took no path at all from the file, the
+  // same file once more through Hpgl2Input's reader; ReadAsHpgl2 tells whether
+  // that second reading happened. A file the scanner reads keeps its result.
+  int16_t PltInputOrHpgl2(const std::string& FileName, const std::string& CutLayer, bool& ReadAsHpgl2);
   int16_t DstInput(const std::string& FileName);
   // DaSan (explode, 打散): the selected cut paths break into their single two-point segments.
   void DaSan();

@@ -19,7 +19,7 @@ struct SettingsArgs {
 };
 
 int RunSettings(const SettingsArgs& args) {
-  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::CurrentFileLocations().settings : std::filesystem::path(args.folder);
+  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::SettingsFolder() : std::filesystem::path(args.folder);
   const auto file = folder / "Setting.ini";
   for (const auto& assignment : args.assignments) {
     if (const auto problem = kw::WriteSettingAssignment(file, assignment)) {

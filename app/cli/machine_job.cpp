@@ -23,7 +23,7 @@ namespace {
 // The process-wide settings from the folder's Setting.ini, with the tool
 // heights computed and the controller from the command line.
 kw::MachineSettings& LoadSettingsFor(const MachineJobArgs& args) {
-  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::CurrentFileLocations().settings : std::filesystem::path(args.folder);
+  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::SettingsFolder() : std::filesystem::path(args.folder);
   auto loaded = kw::LoadSettings(folder / "Setting.ini");
   for (const auto& problem : loaded.problems) std::fprintf(stderr, "settings: %s\n", problem.c_str());
   kw::MachineSettings& s = kw::Settings();

@@ -179,9 +179,6 @@ bool ProfileText::Set(std::string_view section, std::string_view key, std::strin
 bool ProfileText::Save(const std::filesystem::path& file) const {
   std::string text;
   for (const auto& line : lines_) text += line + eol_;
-  // The user's configuration folder may not exist yet on a first start.
-  std::error_code ec;
-  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
   return kw::WriteFileReplacing(file, text);  // a failed write leaves the old file intact
 }
 

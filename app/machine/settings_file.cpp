@@ -46,7 +46,7 @@ std::optional<std::string> CheckType(std::string_view section, std::string_view 
 
 }  // namespace
 
-std::filesystem::path SettingsFile() { return kw::pathcore::CurrentFileLocations().settings / "Setting.ini"; }
+std::filesystem::path SettingsFile() { return kw::pathcore::SettingsFolder() / "Setting.ini"; }
 
 LoadedSettings LoadSettings(const std::filesystem::path& file) {
   LoadedSettings loaded;

@@ -36,6 +36,12 @@ fs::path UserFolder(const std::string& xdg, const std::string& home, const char*
   return fs::temp_directory_path(ec) / (std::string(kProgramName) + "-" + std::to_string(getuid()));
 }
 
+fs::path Created(const fs::path& folder) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  return folder;
+}
+
 std::string Variable(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
@@ -55,11 +61,8 @@ LocationEnvironment CurrentLocationEnvironment() {
 
 FileLocations CurrentFileLocations() { return ResolveFileLocations(AppPath(), CurrentLocationEnvironment()); }
 
-fs::path ScratchFolder() {
-  auto folder = CurrentFileLocations().scratch;
-  std::error_code ec;
-  fs::create_directories(folder, ec);
-  return folder;
-}
+fs::path SettingsFolder() { return Created(CurrentFileLocations().settings); }
+
+fs::path ScratchFolder() { return Created(CurrentFileLocations().scratch); }
 
 }  // namespace kw::pathcore

@@ -38,7 +38,9 @@ LocationEnvironment CurrentLocationEnvironment();
 // The locations for AppPath() and this process's environment.
 FileLocations CurrentFileLocations();
 
-// The scratch folder of CurrentFileLocations(), created when missing.
+// The settings and scratch folders of CurrentFileLocations(), created when
+// missing (the user's folders may not exist yet on a first start).
+std::filesystem::path SettingsFolder();
 std::filesystem::path ScratchFolder();
 
 }  // namespace kw::pathcore

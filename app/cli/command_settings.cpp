@@ -7,19 +7,19 @@
 
 #include "commands.h"
 #include "machine/settings_file.h"
-#include "pathcore/app_path.h"
+#include "pathcore/file_locations.h"
 
 namespace kw::cli {
 
 namespace {
 
 struct SettingsArgs {
-  std::string folder;  // empty: the program folder
+  std::string folder;  // empty: the settings folder (FileLocations)
   std::vector<std::string> assignments;
 };
 
 int RunSettings(const SettingsArgs& args) {
-  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::AppPath() : std::filesystem::path(args.folder);
+  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::SettingsFolder() : std::filesystem::path(args.folder);
   const auto file = folder / "Setting.ini";
   for (const auto& assignment : args.assignments) {
     if (const auto problem = kw::WriteSettingAssignment(file, assignment)) {
@@ -40,7 +40,7 @@ Command AddSettings(CLI::App& program) {
   auto args = std::make_shared<SettingsArgs>();
   auto* command = program.add_subcommand(
       "settings", "Print the settings of Setting.ini, or write some");
-  command->add_option("--folder", args->folder, "the folder of Setting.ini (default: the program's folder)")
+  command->add_option("--folder", args->folder, "the folder of Setting.ini (default: the program's folder, or ~/.config/kerfwright when installed)")
       ->type_name("DIR");
   command->add_option("--set", args->assignments, "write one setting instead of printing them; repeatable")
       ->type_name("SECTION/KEY=VALUE")

@@ -14,7 +14,7 @@
 #include "machine/machine_settings.h"
 #include "machine/run_preparation.h"
 #include "machine/settings_file.h"
-#include "pathcore/app_path.h"
+#include "pathcore/file_locations.h"
 #include "user_language.h"
 
 namespace kw::cli {
@@ -23,7 +23,7 @@ namespace {
 // The process-wide settings from the folder's Setting.ini, with the tool
 // heights computed and the controller from the command line.
 kw::MachineSettings& LoadSettingsFor(const MachineJobArgs& args) {
-  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::AppPath() : std::filesystem::path(args.folder);
+  const std::filesystem::path folder = args.folder.empty() ? kw::pathcore::SettingsFolder() : std::filesystem::path(args.folder);
   auto loaded = kw::LoadSettings(folder / "Setting.ini");
   for (const auto& problem : loaded.problems) std::fprintf(stderr, "settings: %s\n", problem.c_str());
   kw::MachineSettings& s = kw::Settings();
@@ -70,7 +70,7 @@ void AddMachineJobOptions(CLI::App& command, MachineJobArgs& args, bool withJob,
         ->type_name("HOST:PORT")
         ->required();
   }
-  command.add_option("--folder", args.folder, "the folder of Setting.ini (default: the program's folder)")
+  command.add_option("--folder", args.folder, "the folder of Setting.ini (default: the program's folder, or ~/.config/kerfwright when installed)")
       ->type_name("DIR");
   if (!withJob) return;
   command.add_flag("--selection", args.selection, "run only the selected paths");

@@ -4,7 +4,7 @@
 
 #include "machine/profile_file.h"
 #include "machine/settings_file.h"
-#include "pathcore/app_path.h"
+#include "pathcore/file_locations.h"
 
 namespace kw {
 
@@ -15,7 +15,7 @@ bool FileExists(const std::filesystem::path& file) {
 }
 
 std::filesystem::path LanguageFile(int n) {
-  return kw::pathcore::AppPath() / ("Language" + std::to_string(n) + ".sys");
+  return kw::pathcore::CurrentFileLocations().languages / ("Language" + std::to_string(n) + ".sys");
 }
 
 std::vector<LanguageEntry> FindLanguages() {

@@ -2,7 +2,7 @@
 
 #include "machine/desktop_language.h"
 #include "machine/profile_file.h"
-#include "pathcore/app_path.h"
+#include "pathcore/file_locations.h"
 
 namespace kw {
 namespace {
@@ -46,7 +46,7 @@ std::optional<std::string> CheckType(std::string_view section, std::string_view 
 
 }  // namespace
 
-std::filesystem::path SettingsFile() { return kw::pathcore::AppPath() / "Setting.ini"; }
+std::filesystem::path SettingsFile() { return kw::pathcore::SettingsFolder() / "Setting.ini"; }
 
 LoadedSettings LoadSettings(const std::filesystem::path& file) {
   LoadedSettings loaded;

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "pathcore/app_path.h"
+#include "pathcore/file_locations.h"
 #include "document/c_tree.h"
 #include "document/path_store.h"
 #include "document/progress_text.h"
@@ -18,7 +19,7 @@ CPathObj::CPathObj() : store_(std::make_unique<PathStore>()), S(*store_) {
   GuidBytes(S.DocGuid);
   // Snapshots of an earlier run of this process image must not survive.
   std::error_code ec;
-  const auto backup = AppPath() / "DocBk";
+  const auto backup = ScratchFolder() / "DocBk";
   if (!std::filesystem::exists(backup, ec)) {
     std::filesystem::create_directories(backup, ec);
   } else {
@@ -27,7 +28,7 @@ CPathObj::CPathObj() : store_(std::make_unique<PathStore>()), S(*store_) {
 }
 
 CPathObj::~CPathObj() {
-  const auto folder = AppPath();
+  const auto folder = CurrentFileLocations().scratch;
   DeleteInstanceFiles(folder / "DocBk", InstancePrefix());
   DeleteInstanceFiles(folder, InstancePrefix());
   if (CurrentDocument() == this) SetCurrentDocument(nullptr);

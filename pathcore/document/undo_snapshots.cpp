@@ -1,9 +1,11 @@
-// The undo chain: up to 20 document images in snapshot files beside the
-// program, DocBaki naming the one that matches the current document.
+// The undo chain: up to 20 document images in snapshot files in the scratch
+// folder (FileLocations), DocBaki naming the one that matches the current
+// document.
 #include <algorithm>
 #include <system_error>
 
 #include "pathcore/app_path.h"
+#include "pathcore/file_locations.h"
 #include "document/document_image.h"
 #include "support/file_replace.h"
 #include "pathcore/path_obj.h"
@@ -15,7 +17,7 @@ namespace {
 
 constexpr int16_t kMaxSnapshots = 20;
 
-std::filesystem::path NewSnapshotFile() { return AppPath() / (InstancePrefix() + NewGuidText() + ".tmp"); }
+std::filesystem::path NewSnapshotFile() { return ScratchFolder() / (InstancePrefix() + NewGuidText() + ".tmp"); }
 
 void DeleteFile(const std::string& name) {
   std::error_code ec;

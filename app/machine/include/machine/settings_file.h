@@ -1,4 +1,4 @@
-// Loading and saving the settings of "Setting.ini" in the program folder.
+// Loading and saving the settings of "Setting.ini" in the settings folder.
 #pragma once
 
 #include <filesystem>
@@ -13,7 +13,8 @@
 
 namespace kw {
 
-// "Setting.ini" in the program folder.
+// "Setting.ini" in the settings folder: the program folder when it runs
+// portable, the user's configuration folder when installed (FileLocations).
 std::filesystem::path SettingsFile();
 
 struct LoadedSettings {

@@ -12,7 +12,7 @@ namespace {
 
 // The numbers after an operation's name, one letter each: d any number,
 // f a number in single precision, i a whole 16-bit number, n a path number.
-struct OpSpec {
+struct OpEntry {
   std::string_view name;
   EditOp op;
   std::string_view kinds;
@@ -21,60 +21,60 @@ struct OpSpec {
 };
 
 constexpr std::array kOps{
-    OpSpec{"selall", EditOp::SelAll, "", "", "select every path"},
-    OpSpec{"selinv", EditOp::SelInv, "", "", "invert the selection"},
-    OpSpec{"cancelsel", EditOp::CancelSel, "", "", "select nothing"},
-    OpSpec{"selunfb", EditOp::SelUnFb, "", "", "select just the open paths (first and last point apart)"},
-    OpSpec{"selsingal", EditOp::SelSingal, "", "", "select just the single segments (paths of two points)"},
-    OpSpec{"del", EditOp::Del, "", "", "delete the selected paths"},
-    OpSpec{"dasan", EditOp::DaSan, "", "", "explode the selected paths into single segments"},
-    OpSpec{"hb", EditOp::Hb, "d", "TOL", "join selected paths of one layer whose ends lie within TOL mm"},
-    OpSpec{"backfx", EditOp::BackFx, "", "", "reverse the direction of the selected paths"},
-    OpSpec{"setfb", EditOp::SetFb, "", "", "close the selected open paths (their first point again at the end)"},
-    OpSpec{"autofb", EditOp::AutoFb, "f", "GAP", "close the selected paths whose ends are less than GAP mm apart"},
-    OpSpec{"smooth", EditOp::Smooth, "", "", "smooth the selected paths into curves"},
-    OpSpec{"setdk", EditOp::SetDk, "", "", "turn the selected paths into one engraving frame"},
-    OpSpec{"unsetdk", EditOp::UnsetDk, "", "", "turn the selected engraving frames back into their paths"},
-    OpSpec{"setdrill", EditOp::SetDrill, "", "", "make the selected paths drill paths"},
-    OpSpec{"unsetdrill", EditOp::UnsetDrill, "", "", "make the selected drill paths cut paths again"},
-    OpSpec{"bak", EditOp::Bak, "", "", "keep an undo snapshot of the document"},
-    OpSpec{"undo", EditOp::Undo, "", "", "go back to the previous undo snapshot"},
-    OpSpec{"redo", EditOp::Redo, "", "", "go forward to the next undo snapshot"},
-    OpSpec{"autos", EditOp::AutoS, "", "",
+    OpEntry{"selall", EditOp::SelAll, "", "", "select every path"},
+    OpEntry{"selinv", EditOp::SelInv, "", "", "invert the selection"},
+    OpEntry{"cancelsel", EditOp::CancelSel, "", "", "select nothing"},
+    OpEntry{"selunfb", EditOp::SelUnFb, "", "", "select just the open paths (first and last point apart)"},
+    OpEntry{"selsingal", EditOp::SelSingal, "", "", "select just the single segments (paths of two points)"},
+    OpEntry{"del", EditOp::Del, "", "", "delete the selected paths"},
+    OpEntry{"dasan", EditOp::DaSan, "", "", "explode the selected paths into single segments"},
+    OpEntry{"hb", EditOp::Hb, "d", "TOL", "join selected paths of one layer whose ends lie within TOL mm"},
+    OpEntry{"backfx", EditOp::BackFx, "", "", "reverse the direction of the selected paths"},
+    OpEntry{"setfb", EditOp::SetFb, "", "", "close the selected open paths (their first point again at the end)"},
+    OpEntry{"autofb", EditOp::AutoFb, "f", "GAP", "close the selected paths whose ends are less than GAP mm apart"},
+    OpEntry{"smooth", EditOp::Smooth, "", "", "smooth the selected paths into curves"},
+    OpEntry{"setdk", EditOp::SetDk, "", "", "turn the selected paths into one engraving frame"},
+    OpEntry{"unsetdk", EditOp::UnsetDk, "", "", "turn the selected engraving frames back into their paths"},
+    OpEntry{"setdrill", EditOp::SetDrill, "", "", "make the selected paths drill paths"},
+    OpEntry{"unsetdrill", EditOp::UnsetDrill, "", "", "make the selected drill paths cut paths again"},
+    OpEntry{"bak", EditOp::Bak, "", "", "keep an undo snapshot of the document"},
+    OpEntry{"undo", EditOp::Undo, "", "", "go back to the previous undo snapshot"},
+    OpEntry{"redo", EditOp::Redo, "", "", "go forward to the next undo snapshot"},
+    OpEntry{"autos", EditOp::AutoS, "", "",
            "order by distance: the nearest path next, reversed where that is shorter; selects nothing"},
-    OpSpec{"autotree", EditOp::AutoTree, "", "",
+    OpEntry{"autotree", EditOp::AutoTree, "", "",
            "order inside before outside: what a closed path encloses comes before it, in bands"},
-    OpSpec{"selectedge", EditOp::SelectEdge, "f", "TOL",
+    OpEntry{"selectedge", EditOp::SelectEdge, "f", "TOL",
            "add the outermost closed paths to the selection (ends within TOL mm count as closed)"},
-    OpSpec{"setstartp", EditOp::SetStartP, "fff", "X:Y:TOL",
+    OpEntry{"setstartp", EditOp::SetStartP, "fff", "X:Y:TOL",
            "start the closed path passing within TOL mm of X,Y at its point there"},
-    OpSpec{"pxz", EditOp::PxZ, "", "", "move the selected paths to the end of the order"},
-    OpSpec{"pxa", EditOp::PxA, "", "", "move the selected paths to the front of the order"},
-    OpSpec{"pxp", EditOp::PxP, "", "",
+    OpEntry{"pxz", EditOp::PxZ, "", "", "move the selected paths to the end of the order"},
+    OpEntry{"pxa", EditOp::PxA, "", "", "move the selected paths to the front of the order"},
+    OpEntry{"pxp", EditOp::PxP, "", "",
            "move the current path one place earlier (several selected: one block ending with it)"},
-    OpSpec{"pxn", EditOp::PxN, "", "",
+    OpEntry{"pxn", EditOp::PxN, "", "",
            "move the current path one place later (several selected: one block starting with it)"},
-    OpSpec{"selx", EditOp::SelX, "n", "N", "select path N alone (nothing happens without a path N)"},
-    OpSpec{"scale", EditOp::Scale, "ddi", "SX:SY:REF",
+    OpEntry{"selx", EditOp::SelX, "n", "N", "select path N alone (nothing happens without a path N)"},
+    OpEntry{"scale", EditOp::Scale, "ddi", "SX:SY:REF",
            "scale the selected paths about REF: 0 centre, 1-4 corner TL TR BL BR, other origin"},
-    OpSpec{"spin", EditOp::Spin, "di", "DEG:REF",
+    OpEntry{"spin", EditOp::Spin, "di", "DEG:REF",
            "turn the selected paths DEG whole degrees anticlockwise about REF (as for scale)"},
-    OpSpec{"move", EditOp::Move, "ff", "DX:DY", "move the selected paths (and bitmap frames) by DX,DY mm"},
-    OpSpec{"array", EditOp::Array, "ffii", "DX:DY:NX:NY",
+    OpEntry{"move", EditOp::Move, "ff", "DX:DY", "move the selected paths (and bitmap frames) by DX,DY mm"},
+    OpEntry{"array", EditOp::Array, "ffii", "DX:DY:NX:NY",
            "copy the selected paths into NX columns DX mm apart and NY rows DY mm down"},
-    OpSpec{"mirror", EditOp::Mirror, "i", "AXIS",
+    OpEntry{"mirror", EditOp::Mirror, "i", "AXIS",
            "mirror the selected paths: 0/1/2 in X about centre/left/right, 3/4/5 in Y about centre/top/bottom"},
-    OpSpec{"setpathpos", EditOp::SetPathPos, "ff", "X:Y", "move the whole document so its bottom-right corner is X,Y"},
+    OpEntry{"setpathpos", EditOp::SetPathPos, "ff", "X:Y", "move the whole document so its bottom-right corner is X,Y"},
 };
 
-std::string Usage(const OpSpec& spec) {
-  return spec.params.empty() ? std::string(spec.name) : std::string(spec.name) + ":" + std::string(spec.params);
+std::string Usage(const OpEntry& entry) {
+  return entry.params.empty() ? std::string(entry.name) : std::string(entry.name) + ":" + std::string(entry.params);
 }
 
-std::string CountProblem(const OpSpec& spec) {
-  const size_t n = spec.kinds.size();
-  if (n == 0) return std::string(spec.name) + " takes no numbers";
-  return std::string(spec.name) + " needs " + std::to_string(n) + (n == 1 ? " number: " : " numbers: ") + Usage(spec);
+std::string CountProblem(const OpEntry& entry) {
+  const size_t n = entry.kinds.size();
+  if (n == 0) return std::string(entry.name) + " takes no numbers";
+  return std::string(entry.name) + " needs " + std::to_string(n) + (n == 1 ? " number: " : " numbers: ") + Usage(entry);
 }
 
 std::string ProblemOf(std::string_view text, char kind) {
@@ -98,7 +98,7 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 
 std::optional<EditStep> StepOf(std::string_view entry, std::string& error) {
   const auto parts = Split(entry, ':');
-  const auto known = std::find_if(kOps.begin(), kOps.end(), [&](const OpSpec& o) { return o.name == parts[0]; });
+  const auto known = std::find_if(kOps.begin(), kOps.end(), [&](const OpEntry& o) { return o.name == parts[0]; });
   if (known == kOps.end()) {
     error = "unknown operation \"" + std::string(parts[0]) + "\"";
     return std::nullopt;
@@ -134,11 +134,11 @@ std::optional<std::vector<EditStep>> ParseOps(std::string_view list, std::string
 
 std::string OperationsHelp() {
   size_t width = 0;
-  for (const auto& spec : kOps) width = std::max(width, Usage(spec).size());
+  for (const auto& entry : kOps) width = std::max(width, Usage(entry).size());
   std::string text;
-  for (const auto& spec : kOps) {
-    const auto usage = Usage(spec);
-    text += "  " + usage + std::string(width + 2 - usage.size(), ' ') + std::string(spec.what) + "\n";
+  for (const auto& entry : kOps) {
+    const auto usage = Usage(entry);
+    text += "  " + usage + std::string(width + 2 - usage.size(), ' ') + std::string(entry.what) + "\n";
   }
   return text;
 }

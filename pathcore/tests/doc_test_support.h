@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -42,5 +43,28 @@ inline std::vector<std::pair<float, float>> PointsOf(const kw::pathcore::PathSto
 inline void EditingTest::Select(kw::pathcore::CPathObj& doc, std::initializer_list<int32_t> objects) {
   for (int32_t k : objects) StoreOf(doc).ObjSel[k] = 1;
 }
+
+// The messages a document raised, in order.
+struct MessageList : kw::pathcore::CPathObjEvents {
+  void Message(const std::string& Text) override { texts.push_back(Text); }
+  std::vector<std::string> texts;
+};
+
+// The import tests: a private program folder and a document whose messages are kept.
+class ImportedDocument : public TempAppPath {
+ protected:
+  void SetUp() override {
+    TempAppPath::SetUp();
+    doc_.SetEvents(&messages_);
+  }
+  // The layers of the objects, in order.
+  std::vector<int16_t> Layers() {
+    const auto& s = StoreOf(doc_);
+    return {s.ObjLayer.begin() + 1, s.ObjLayer.end()};
+  }
+
+  kw::pathcore::CPathObj doc_;
+  MessageList messages_;
+};
 
 }  // namespace kw::test

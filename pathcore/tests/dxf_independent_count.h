@@ -16,11 +16,6 @@
 
 namespace kw::test {
 
-struct MessageList : kw::pathcore::CPathObjEvents {
-  void Message(const std::string& Text) override { texts.push_back(Text); }
-  std::vector<std::string> texts;
-};
-
 inline bool HaveIndependentDxfCount() { return std::string_view(KW_PYTHON3).find("NOTFOUND") == std::string_view::npos; }
 
 // The count printed by the ezdxf script: a number, or "refused".

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "doc_test_support.h"
-#include "dxf_independent_count.h"  // MessageList and FilesIn
+#include "dxf_independent_count.h"  // FilesIn
 #include "testsupport/test_drawings.h"
 
 namespace {
@@ -17,16 +17,8 @@ using kw::test::PointsOf;
 using kw::test::StoreOf;
 using Points = std::vector<std::pair<float, float>>;
 
-class Hpgl2Import : public kw::test::TempAppPath {
+class Hpgl2Import : public kw::test::ImportedDocument {
  protected:
-  void SetUp() override {
-    TempAppPath::SetUp();
-    doc_.SetEvents(&messages_);
-  }
-  std::vector<int16_t> Layers() {
-    const auto& s = StoreOf(doc_);
-    return {s.ObjLayer.begin() + 1, s.ObjLayer.end()};
-  }
   // The KiCad plot: a two-segment line and a circle of radius 0.5 mm about (1.25, 0) mm.
   void ExpectTheKiCadPlot() {
     ASSERT_EQ(doc_.Count(), 2);
@@ -41,8 +33,6 @@ class Hpgl2Import : public kw::test::TempAppPath {
     EXPECT_TRUE(messages_.texts.empty());
   }
 
-  kw::pathcore::CPathObj doc_;
-  kw::test::MessageList messages_;
 };
 
 TEST_F(Hpgl2Import, TheKiCadPlotGivesALineAndAClosedCircle) {

@@ -14,16 +14,8 @@ namespace {
 using kw::test::OwnDrawing;
 using kw::test::StoreOf;
 
-class OwnDrawings : public kw::test::TempAppPath {
+class OwnDrawings : public kw::test::ImportedDocument {
  protected:
-  void SetUp() override {
-    TempAppPath::SetUp();
-    doc_.SetEvents(&messages_);
-  }
-  std::vector<int16_t> Layers() {
-    const auto& s = StoreOf(doc_);
-    return {s.ObjLayer.begin() + 1, s.ObjLayer.end()};
-  }
   void ExpectBounds(double xmin, double ymin, double xmax, double ymax) {
     EXPECT_NEAR(doc_.Xmin(), xmin, 1e-4);
     EXPECT_NEAR(doc_.Ymin(), ymin, 1e-4);
@@ -31,8 +23,6 @@ class OwnDrawings : public kw::test::TempAppPath {
     EXPECT_NEAR(doc_.Ymax(), ymax, 1e-4);
   }
 
-  kw::pathcore::CPathObj doc_;
-  kw::test::MessageList messages_;
 };
 
 TEST_F(OwnDrawings, DxfPathCountsMatchAnIndependentCount) {

@@ -15,6 +15,7 @@
 #include "machine/run_preparation.h"
 #include "pathcore/path_obj.h"
 #include "axissim/simulator.h"
+#include "sample_on_simulator.h"
 
 namespace {
 
@@ -31,25 +32,8 @@ EstimateAndRecord RunSample(const kw::RunOptions& options) {
   kw::axissim::SimConfig config;
   config.speedup = 200;
   kw::axissim::Simulator sim(config);
-  kw::MachineSettings s;
-  s.ControllerAddress = "127.0.0.1";
-  s.ControllerPort = sim.Start(0);
-  s.ZPos_Up = -2;
-  s.ZPosMin_Pen = s.ZPosMax_Pen = -8;
-  s.ZPosMin_Cut = s.ZPosMax_Cut = -12;
-  s.ZPosMin_HalfCut = s.ZPosMax_HalfCut = -10;
-  kw::ComputeToolHeights(s);
-  kw::AxisnetLibrary library(KW_AXISNET_LIBRARY);
-  kw::CYdkz ydkz(library, s);
-  EXPECT_EQ(ydkz.OpenPort(""), 0);
-  EXPECT_EQ(ydkz.Connect(), 0);
-
-  kw::pathcore::CPathObj doc;
-  EXPECT_EQ(doc.DxfInput(KW_SAMPLES_DIR "/badge.dxf", "切割"), 0);
-  doc.SetPathPos(0, 0);
-  kw::CCutLayer layers;
-  kw::CLayerMap map;
-  EXPECT_EQ(kw::PrepareRun(doc, layers, s, false), -1);
+  kw::test::SampleOnSimulator job(sim);
+  auto& [s, library, ydkz, doc, layers, map] = job;
 
   EstimateAndRecord result;
   result.estimate = kw::EstimateJob(doc, s, layers, map, options, {});

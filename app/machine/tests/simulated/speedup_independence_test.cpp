@@ -15,6 +15,7 @@
 #include "machine/run_preparation.h"
 #include "pathcore/path_obj.h"
 #include "axissim/simulator.h"
+#include "sample_on_simulator.h"
 
 namespace {
 
@@ -28,18 +29,6 @@ struct JobRecord {
   std::array<double, 4> mm{};      // recorded length at each tool's height
   double streamedMm = 0;           // what the run says it streamed with a tool down
 };
-
-kw::MachineSettings SettingsFor(uint16_t port) {
-  kw::MachineSettings s;
-  s.ControllerAddress = "127.0.0.1";
-  s.ControllerPort = port;
-  s.ZPos_Up = -2;
-  s.ZPosMin_Pen = s.ZPosMax_Pen = -8;
-  s.ZPosMin_Cut = s.ZPosMax_Cut = -12;
-  s.ZPosMin_HalfCut = s.ZPosMax_HalfCut = -10;
-  kw::ComputeToolHeights(s);
-  return s;
-}
 
 Tool ToolAt(double z, const kw::MachineSettings& s) {
   const double kz = double(s.Mcs[2]) / s.Sgdc[2];
@@ -67,18 +56,8 @@ JobRecord RunSampleAt(double speedup) {
   kw::axissim::SimConfig config;
   config.speedup = speedup;
   kw::axissim::Simulator sim(config);
-  kw::MachineSettings s = SettingsFor(sim.Start(0));
-  kw::AxisnetLibrary library(KW_AXISNET_LIBRARY);
-  kw::CYdkz ydkz(library, s);
-  EXPECT_EQ(ydkz.OpenPort(""), 0);
-  EXPECT_EQ(ydkz.Connect(), 0);
-
-  kw::pathcore::CPathObj doc;
-  EXPECT_EQ(doc.DxfInput(KW_SAMPLES_DIR "/badge.dxf", "切割"), 0);
-  doc.SetPathPos(0, 0);
-  kw::CCutLayer layers;
-  kw::CLayerMap map;
-  EXPECT_EQ(kw::PrepareRun(doc, layers, s, false), -1);
+  kw::test::SampleOnSimulator job(sim);
+  auto& [s, library, ydkz, doc, layers, map] = job;
 
   const double before = sim.With([](Machine& m, const auto&) {
     m.Path().Clear();

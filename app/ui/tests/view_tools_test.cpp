@@ -45,6 +45,12 @@ class ViewTools : public kw::test::GuiTest {
     doc.ZL();
     Pic().ShowAll();
   }
+  // The document point (mm) under a pixel of the view, within half a millimetre.
+  void ExpectUnder(QPoint pixel, double x, double y) {
+    const QPointF under = Pic().ToDocument(QPointF(pixel));
+    EXPECT_NEAR(under.x(), x, 0.5);
+    EXPECT_NEAR(under.y(), y, 0.5);
+  }
   void ClickToolbar(const char* key) {
     QWidget* button = window_->TB().widgetForAction(window_->TbButton(key));
     ASSERT_NE(button, nullptr) << key;
@@ -181,9 +187,7 @@ TEST_F(ViewTools, TheWheelTowardTheUserZoomsOutAboutThePointer) {
                          Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(&p, &towardUser);
   EXPECT_NEAR(p.ViewWidth, width * 1.25, 1e-3);
-  const QPointF under = p.ToDocument(QPointF(pixel));
-  EXPECT_NEAR(under.x(), 100, 0.5);
-  EXPECT_NEAR(under.y(), 0, 0.5);
+  ExpectUnder(pixel, 100, 0);
 }
 
 TEST_F(ViewTools, ThePanToolKeepsTheGrabbedPointUnderThePointer) {
@@ -194,9 +198,7 @@ TEST_F(ViewTools, ThePanToolKeepsTheGrabbedPointUnderThePointer) {
   const QPoint to = At(100, 0) + QPoint(40, 30);
   QTest::mouseMove(&p, to);
   QTest::mouseRelease(&p, Qt::LeftButton, {}, to);
-  const QPointF under = p.ToDocument(QPointF(to));
-  EXPECT_NEAR(under.x(), 100, 0.5);
-  EXPECT_NEAR(under.y(), 0, 0.5);
+  ExpectUnder(to, 100, 0);
 }
 
 TEST_F(ViewTools, ThePositionPanelFollowsThePointer) {

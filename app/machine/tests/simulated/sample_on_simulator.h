@@ -1,0 +1,49 @@
+// The sample job ready to run on a simulated controller: settings that reach
+// it with pen, knife and half-cut heights, the real controller library
+// connected through the wrapper, and the sample drawing placed at the origin
+// and prepared as a run takes it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "axissim/simulator.h"
+#include "machine/axisnet_binding.h"
+#include "machine/cut_layer.h"
+#include "machine/cydkz.h"
+#include "machine/layer_map.h"
+#include "machine/machine_settings.h"
+#include "machine/run_preparation.h"
+#include "pathcore/path_obj.h"
+
+namespace kw::test {
+
+inline MachineSettings SampleSettings(uint16_t port) {
+  MachineSettings s;
+  s.ControllerAddress = "127.0.0.1";
+  s.ControllerPort = port;
+  s.ZPos_Up = -2;
+  s.ZPosMin_Pen = s.ZPosMax_Pen = -8;
+  s.ZPosMin_Cut = s.ZPosMax_Cut = -12;
+  s.ZPosMin_HalfCut = s.ZPosMax_HalfCut = -10;
+  ComputeToolHeights(s);
+  return s;
+}
+
+struct SampleOnSimulator {
+  explicit SampleOnSimulator(axissim::Simulator& sim) : s(SampleSettings(sim.Start(0))) {
+    EXPECT_EQ(ydkz.OpenPort(""), 0);
+    EXPECT_EQ(ydkz.Connect(), 0);
+    EXPECT_EQ(doc.DxfInput(KW_SAMPLES_DIR "/badge.dxf", "切割"), 0);
+    doc.SetPathPos(0, 0);
+    EXPECT_EQ(PrepareRun(doc, layers, s, false), -1);
+  }
+
+  MachineSettings s;
+  AxisnetLibrary library{KW_AXISNET_LIBRARY};
+  CYdkz ydkz{library, s};
+  pathcore::CPathObj doc;
+  CCutLayer layers;
+  CLayerMap map;
+};
+
+}  // namespace kw::test

@@ -258,6 +258,25 @@ class CPathObj {
   int32_t WorkPathCount(int16_t LayerCount, const std::vector<int16_t>& LayerSort,
                         const std::vector<int16_t>& LayerType, bool SelectedOnly) const;
 
+  // Weeding, for vinyl the operator peels by hand after the cut. Both append
+  // cut paths on layer 1 and make them the selection; the host keeps the undo
+  // snapshot as after any edit.
+  // AddWeedBox: a closed rectangle Margin mm outside the bounds of the
+  // selected objects (of every object when none is selected). False, changing
+  // nothing, when there is no object or Margin is not a positive number.
+  bool AddWeedBox(double Margin);
+  // AddWeedLines: straight two-point cuts every Spacing mm across the weed box
+  // (Horizontal, Vertical or both), each from a side of the box inwards up to
+  // a small clearance before the bounding box of the first other object it
+  // would meet (geometry/weed_lines.h). The weed box is the selected path when
+  // it alone is selected and is an axis-parallel rectangle; with nothing
+  // selected, the rectangle path spanning the whole document. Returns the
+  // number of lines added, or kNoWeedBox or kBadWeedSpacing (Spacing not
+  // positive, or too fine for the box) with nothing changed.
+  static constexpr int32_t kNoWeedBox = -1;
+  static constexpr int32_t kBadWeedSpacing = -2;
+  int32_t AddWeedLines(double Spacing, bool Horizontal, bool Vertical);
+
  private:
   friend struct CPathObjInternals;
 

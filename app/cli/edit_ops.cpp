@@ -11,7 +11,8 @@ namespace kw::cli {
 namespace {
 
 // The numbers after an operation's name, one letter each: d any number,
-// f a number in single precision, i a whole 16-bit number, n a path number.
+// f a number in single precision, i a whole 16-bit number, n a path number,
+// p a number above 0.
 struct OpEntry {
   std::string_view name;
   EditOp op;
@@ -65,6 +66,10 @@ constexpr std::array kOps{
     OpEntry{"mirror", EditOp::Mirror, "i", "AXIS",
            "mirror the selected paths: 0/1/2 in X about centre/left/right, 3/4/5 in Y about centre/top/bottom"},
     OpEntry{"setpathpos", EditOp::SetPathPos, "ff", "X:Y", "move the whole document so its bottom-right corner is X,Y"},
+    OpEntry{"weedbox", EditOp::WeedBox, "p", "MARGIN",
+           "add a rectangle MARGIN mm around the selected paths (all when none is) and select it alone"},
+    OpEntry{"weedlines", EditOp::WeedLines, "p", "SPACING",
+           "cut weed lines every SPACING mm from the selected weed box inwards, short of the shapes; select them"},
 };
 
 std::string Usage(const OpEntry& entry) {
@@ -82,6 +87,11 @@ std::string ProblemOf(std::string_view text, char kind) {
     case 'f': return kw::NumberProblem(text, std::numeric_limits<float>::lowest(), std::numeric_limits<float>::max());
     case 'i': return kw::NumberProblem<int16_t>(text, INT16_MIN, INT16_MAX);
     case 'n': return kw::NumberProblem<int32_t>(text, 1, INT32_MAX);
+    case 'p': {
+      auto problem = kw::NumberProblem(text, std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max());
+      if (problem.empty() && *kw::CheckedNumber<double>(text) <= 0) problem = std::string(text) + " is not more than 0";
+      return problem;
+    }
     default: return kw::NumberProblem(text, std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max());
   }
 }

@@ -13,7 +13,7 @@ enum class EditOp {
   SelAll, SelInv, CancelSel, SelUnFb, SelSingal, Del, DaSan, Hb, BackFx, SetFb, AutoFb,
   Smooth, SetDk, UnsetDk, SetDrill, UnsetDrill, Bak, Undo, Redo,
   AutoS, AutoTree, SelectEdge, SetStartP, PxZ, PxA, PxP, PxN, SelX,
-  Scale, Spin, Move, Array, Mirror, SetPathPos,
+  Scale, Spin, Move, Array, Mirror, SetPathPos, WeedBox, WeedLines,
 };
 
 struct EditStep {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "input_files.h"
+#include "support/basic_text.h"
 #include "support/file_replace.h"
 
 namespace kw::cli {
@@ -40,6 +41,26 @@ void ApplyOrdering(kw::pathcore::CPathObj& doc, const EditStep& step) {
     case EditOp::SetPathPos: doc.SetPathPos(static_cast<float>(a[0]), static_cast<float>(a[1])); break;
     default: break;
   }
+}
+
+std::string StepText(const EditStep& step, const char* name) {
+  return std::string(name) + ":" + kw::TextOfDouble(step.args.at(0));
+}
+
+// The weeding steps; empty, or what kept the step from its work.
+std::string ApplyWeeding(kw::pathcore::CPathObj& doc, const EditStep& step) {
+  if (step.op == EditOp::WeedBox) {
+    return doc.AddWeedBox(step.args[0]) ? std::string() : StepText(step, "weedbox") + ": no paths to go around";
+  }
+  const int32_t added = doc.AddWeedLines(step.args[0], true, true);
+  if (added == kw::pathcore::CPathObj::kNoWeedBox) {
+    return StepText(step, "weedlines") +
+           ": no weed box: select one rectangle, or none when one spans the document (weedbox adds one)";
+  }
+  if (added == kw::pathcore::CPathObj::kBadWeedSpacing) {
+    return StepText(step, "weedlines") + ": the spacing is too fine for the weed box";
+  }
+  return {};
 }
 
 void Apply(kw::pathcore::CPathObj& doc, const EditStep& step) {
@@ -101,8 +122,16 @@ bool SaveImage(kw::pathcore::CPathObj& doc, const std::string& file, std::string
 
 }  // namespace
 
-void ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps) {
-  for (const auto& step : steps) Apply(doc, step);
+bool ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps, std::string& error) {
+  for (const auto& step : steps) {
+    if (step.op == EditOp::WeedBox || step.op == EditOp::WeedLines) {
+      error = ApplyWeeding(doc, step);
+      if (!error.empty()) return false;
+    } else {
+      Apply(doc, step);
+    }
+  }
+  return true;
 }
 
 void AddDocumentOptions(CLI::App& command, ProcessArgs& args, bool opsRequired) {
@@ -126,7 +155,7 @@ bool RunProcess(kw::pathcore::CPathObj& doc, const ProcessArgs& args, const Impo
     const bool loaded = EndsWithImage(file) ? LoadImage(doc, file, error) : importFile(doc, file, error);
     if (!loaded) return false;
   }
-  ApplyOps(doc, args.steps);
+  if (!ApplyOps(doc, args.steps, error)) return false;
   if (!args.saveImage.empty() && !SaveImage(doc, args.saveImage, error)) return false;
   if (!args.saveDat.empty() && doc.SaveToDat(args.saveDat) != 0) {
     error = args.saveDat + ": cannot be written";

@@ -17,7 +17,9 @@ class App;
 
 namespace kw::cli {
 
-void ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps);
+// Applies the steps in order; false with a message at the first one that
+// cannot do its work (weeding without anything to weed).
+bool ApplyOps(kw::pathcore::CPathObj& doc, std::span<const EditStep> steps, std::string& error);
 
 struct ProcessArgs {
   std::vector<std::string> files;

@@ -77,6 +77,10 @@ TEST_F(ProcessCommandTest, NumbersInTheListAreCheckedByKind) {
       {"hb", "hb needs 1 number: hb:TOL (got \"hb\")"},
       {"scale:1:1", "scale needs 3 numbers: scale:SX:SY:REF (got \"scale:1:1\")"},
       {"selall:1", "selall takes no numbers (got \"selall:1\")"},
+      {"weedbox:0", "weedbox:0: 0 is not more than 0"},
+      {"weedlines:-2.5", "weedlines:-2.5: -2.5 is not more than 0"},
+      {"weedlines:5mm", "weedlines:5mm: \"5mm\" is not a number"},
+      {"weedbox", "weedbox needs 1 number: weedbox:MARGIN (got \"weedbox\")"},
   };
   for (const auto& [list, message] : refused) {
     EXPECT_FALSE(kw::cli::ParseOps(list, error)) << list;
@@ -97,7 +101,7 @@ TEST_F(ProcessCommandTest, EveryOperationHasOneHelpLineTheParserAccepts) {
     EXPECT_TRUE(kw::cli::ParseOps(entry, error)) << line << ": " << error;
     EXPECT_GT(line.size(), usage.size() + 20) << "no description: " << line;
   }
-  EXPECT_EQ(lines, 34);
+  EXPECT_EQ(lines, 36);
 }
 
 TEST_F(ProcessCommandTest, ArgumentsNeedFilesAndOps) {
@@ -168,6 +172,29 @@ TEST_F(ProcessCommandTest, UnreadableInputsAndOutputsAreErrors) {
   args.files = {"sq.plt"};
   args.saveImage = (Folder() / "no" / "out.img").string();
   EXPECT_FALSE(kw::cli::RunProcess(doc, args, FakeImport, error));
+}
+
+// The square and the segment of the fake import, boxed and weeded: the box
+// and the lines are added and selected; without a box the lines are refused.
+TEST_F(ProcessCommandTest, WeedingAddsTheBoxAndTheLinesOrSaysWhyNot) {
+  std::string error;
+  auto args = Parse({"sq.plt", "--ops", "weedbox:5,weedlines:4"}, error);
+  ASSERT_TRUE(args) << error;
+  kw::pathcore::CPathObj doc;
+  ASSERT_TRUE(kw::cli::RunProcess(doc, *args, FakeImport, error)) << error;
+  EXPECT_NEAR(doc.Xmin(), -5, 1e-4);
+  EXPECT_NEAR(doc.Ymax(), 15, 1e-4);
+  // Box -5..35 x -5..15: horizontal lines at y = -1, 3, 7, 11, vertical at x = -1, 3, ..., 31.
+  EXPECT_GT(doc.Count(), 3 + 4 + 9);
+  EXPECT_EQ(doc.SelCount(), doc.Count() - 3);
+  EXPECT_EQ(doc.ObjLayer(3), 1);
+
+  args = Parse({"sq.plt", "--ops", "selall,weedlines:4"}, error);
+  ASSERT_TRUE(args) << error;
+  kw::pathcore::CPathObj boxless;
+  EXPECT_FALSE(kw::cli::RunProcess(boxless, *args, FakeImport, error));
+  EXPECT_EQ(error.substr(0, error.find(':', 12)), "weedlines:4: no weed box");
+  EXPECT_EQ(boxless.Count(), 2);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "pic_tools.h"
 #include "pic_view.h"
 #include "transform_commands.h"
+#include "weeding_commands.h"
 #include "widgets/language_ui.h"
 
 namespace kw {
@@ -28,7 +29,7 @@ using kw::pathcore::CPathObj;
 
 bool EditCommands::Run(std::string_view name) {
   return RunSelection(name) || RunEdit(name) || RunLong(name) || RunView(name) || RunDialogs(name) ||
-         RunTransform(w_, name);
+         RunTransform(w_, name) || RunWeeding(w_, name);
 }
 
 bool EditCommands::RunSelection(std::string_view n) {

@@ -70,7 +70,10 @@ void AddEditMenus(QMainWindow& window) {
            {"mnuEdgeCut", "Outer edges to the &knife"},
            {"mnuEdgePlot", "Outer edges to the &pen"},
            {"mnuStart", "Set the &start point"},
-           {"mnuSetLayer", "&Layers..."}});
+           {"mnuSetLayer", "&Layers..."},
+           {"", ""},
+           {"mnuWeedBox", "&Weed box..."},
+           {"mnuWeedLines", "Weed li&nes..."}});
   AddMenu(window, "mnuSelect", "&Select",
           {{"mnuAll", "Select &all", QKeySequence::SelectAll},
            {"mnuInv", "&Invert the selection"},

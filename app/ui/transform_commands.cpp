@@ -1,7 +1,5 @@
 #include "transform_commands.h"
 
-#include <QLabel>
-#include <QRegularExpression>
 #include <cfloat>
 #include <cmath>
 
@@ -10,50 +8,15 @@
 #include "dialogs/f_scale.h"
 #include "dialogs/f_spin.h"
 #include "dialogs/f_tran.h"
+#include "field_reader.h"
 #include "frm_main.h"
 #include "pathcore/path_obj.h"
-#include "support/checked_number.h"
-#include "widgets/language_ui.h"
-#include "widgets/message_box.h"
 #include "widgets/rf_text.h"
 
 namespace kw {
 namespace {
 
 using kw::pathcore::CPathObj;
-
-// What the label of a field says, without its mnemonic.
-QString CaptionOf(const RfText& box) {
-  for (const QLabel* label : box.window()->findChildren<QLabel*>()) {
-    if (label->buddy() == &box) return label->text().remove(QRegularExpression(R"(\(&.\))")).remove('&');
-  }
-  return box.objectName();
-}
-
-// Reads a dialog's fields as whole numbers (the key rule still lets "-",
-// "1.2.3" or an empty box through) and remembers the first that is not one.
-class FieldReader {
- public:
-  template <typename Number>
-  Number Read(const RfText& box) {
-    const auto value = CheckedNumber<Number>(box.Text().toStdString());
-    if (!value) Refuse(box);
-    return value.value_or(Number{});
-  }
-  void Refuse(const RfText& box) {
-    if (!refused_) refused_ = &box;
-  }
-  // True when every field read; otherwise the user is told which did not.
-  bool Accepted(QWidget& parent) const {
-    if (!refused_) return true;
-    ShowMessageText(&parent, LanguageQTextOr("MSGBOX", "0026", "The value entered is not a number.") + "\n" +
-                                 CaptionOf(*refused_) + " \"" + refused_->Text() + "\"");
-    return false;
-  }
-
- private:
-  const RfText* refused_ = nullptr;
-};
 
 float SelWidth(const CPathObj& d) { return static_cast<float>(d.SelXmax() - d.SelXMin()); }
 float SelHeight(const CPathObj& d) { return static_cast<float>(d.SelYMax() - d.SelYMin()); }

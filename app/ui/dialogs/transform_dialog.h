@@ -1,6 +1,7 @@
-// What the five transform dialogs (scale, rotate, move, array, mirror) share:
-// CoK, OK and Cancel at the bottom, captions from the dialog's section of the
-// language file, and the ways their fields and options are laid out.
+// What the five transform dialogs (scale, rotate, move, array, mirror) and the
+// two weeding dialogs share: CoK, OK and Cancel at the bottom, captions from
+// the dialog's section of the language file, and the ways their fields and
+// options are laid out.
 #pragma once
 
 #include <QDialog>

@@ -19,6 +19,8 @@
 #include "dialogs/f_about.h"
 #include "dialogs/f_mm.h"
 #include "dialogs/f_op.h"
+#include "dialogs/f_weed_box.h"
+#include "dialogs/f_weed_lines.h"
 #include "frm_main.h"
 #include "gui_test_support.h"
 #include "machine/profile_file.h"
@@ -177,7 +179,11 @@ TEST_F(LanguageKeys, EveryCaptionedControlHasAKeyInBothFiles) {
   EXPECT_EQ(MissingCaptionKeys(options, "FOp"), "");
   EXPECT_EQ(MissingCaptionKeys(password, "FMm"), "");
   EXPECT_EQ(MissingCaptionKeys(about, "FAbout"), "");
-  for (const char* form : {"FOp", "FMm", "FAbout"}) {
+  kw::FWeedBox weedBox;
+  kw::FWeedLines weedLines;
+  EXPECT_EQ(MissingCaptionKeys(weedBox, "FWeedBox"), "");
+  EXPECT_EQ(MissingCaptionKeys(weedLines, "FWeedLines"), "");
+  for (const char* form : {"FOp", "FMm", "FAbout", "FWeedBox", "FWeedLines"}) {
     for (int n : {0, 1}) EXPECT_FALSE(Text(n, form, "Title").empty()) << n << " " << form;
   }
   // The walk reaches menus, items, hidden items, panel buttons, group boxes and labels.

@@ -194,26 +194,18 @@ bool OnBorder(float x, float y, double xmin, double ymin, double xmax, double ym
          (inY && (std::abs(x - xmin) < e || std::abs(x - xmax) < e));
 }
 
-// Our plate drawing with its holes, boxed and weeded at a spacing that puts
-// lines between the holes: no line meets any segment of any shape, each
-// starts on the box and ends on the box or a clearance before a shape's box.
-TEST_F(Weeding, NoLineMeetsAnySegmentOfARealDrawing) {
-  ASSERT_EQ(Doc().DxfInput(kw::test::OwnDrawing("dxf/plate_r12.dxf"), ""), 0);
-  const int32_t shapes = Doc().Count();
-  ASSERT_GT(shapes, 1);
-  ASSERT_TRUE(Doc().AddWeedBox(5));
-  const int32_t box = Doc().Count();
-  const int32_t lines = Doc().AddWeedLines(2.5, true, true);
-  ASSERT_GT(lines, 10);
-  const auto& s = S();
+// Every weed line after object `box`: it starts on the box, ends on the box
+// or a clearance before a shape's box, and meets no segment of shapes 1..box-1.
+void ExpectLinesClearOfEverySegment(CPathObj& doc, int32_t box) {
+  const auto& s = StoreOf(doc);
   const double c = kw::pathcore::kWeedClearance;
-  for (int32_t w = box + 1; w <= Doc().Count(); ++w) {
+  for (int32_t w = box + 1; w <= doc.Count(); ++w) {
     ASSERT_EQ(s.PointCountOf(w), 2);
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    Doc().ObjEnds(w, x1, y1, x2, y2);
+    doc.ObjEnds(w, x1, y1, x2, y2);
     EXPECT_TRUE(OnBorder(x1, y1, s.ObjXmin[box], s.ObjYmin[box], s.ObjXmax[box], s.ObjYmax[box])) << w;
     bool endOnABorder = OnBorder(x2, y2, s.ObjXmin[box], s.ObjYmin[box], s.ObjXmax[box], s.ObjYmax[box]);
-    for (int32_t k = 1; k <= shapes; ++k) {
+    for (int32_t k = 1; k < box; ++k) {
       for (int32_t i = s.ObjStart[k]; i < s.LastPointOf(k); ++i) {
         ASSERT_FALSE(MeetsSegment(s, i, x1, y1, x2, y2)) << "line " << w << " meets path " << k << " at point " << i;
       }
@@ -222,6 +214,45 @@ TEST_F(Weeding, NoLineMeetsAnySegmentOfARealDrawing) {
     }
     EXPECT_TRUE(endOnABorder) << w;
   }
+}
+
+// Our plate drawing, its outline around holes, arcs and a zigzag: the lines
+// only cross the margin, and none of them meets the plate.
+TEST_F(Weeding, NoLineMeetsAnySegmentOfARealDrawing) {
+  ASSERT_EQ(Doc().DxfInput(kw::test::OwnDrawing("dxf/plate_r12.dxf"), ""), 0);
+  ASSERT_TRUE(Doc().AddWeedBox(5));
+  ASSERT_GT(Doc().AddWeedLines(2.5, true, true), 10);
+  ExpectLinesClearOfEverySegment(Doc(), 18);
+}
+
+// Polygons of slanted sides scattered over a sheet, as stickers are: lines
+// run between them, and still none meets a side.
+TEST_F(Weeding, NoLineMeetsAnySegmentBetweenScatteredShapes) {
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 4; ++column) {
+      const int sides = 3 + (row * 4 + column) % 6;
+      const double cx = column * 31 + row * 7, cy = row * 26 + column % 3, r = 6 + (column + row) % 4;
+      kw::test::Path1 p{};
+      for (int i = 0; i <= sides; ++i) {
+        const double a = 0.3 + 2 * 3.14159265358979 * i / sides;
+        p.X.push_back(static_cast<float>(cx + r * std::cos(a)));
+        p.Y.push_back(static_cast<float>(cy + r * std::sin(a)));
+      }
+      Doc().AddPath(p.X, p.Y, 1);
+    }
+  }
+  Doc().ZL();
+  ASSERT_TRUE(Doc().AddWeedBox(4));
+  ASSERT_GT(Doc().AddWeedLines(3, true, true), 40);
+  // Some lines cross the whole box between the rows or columns of shapes.
+  int32_t whole = 0;
+  for (int32_t w = 14; w <= Doc().Count(); ++w) {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Doc().ObjEnds(w, x1, y1, x2, y2);
+    whole += std::hypot(x2 - x1, y2 - y1) > 50 ? 1 : 0;
+  }
+  EXPECT_GT(whole, 0);
+  ExpectLinesClearOfEverySegment(Doc(), 13);
 }
 
 }  // namespace

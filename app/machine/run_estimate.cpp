@@ -101,7 +101,7 @@ double MoveSeconds(double distance, double startSpeed, double acceleration, doub
 double RunEstimate::TotalSeconds() const { return SecondsLeft(0, 0); }
 
 double RunEstimate::SecondsLeft(int32_t pathsDone, double secondsIntoNext) const {
-  const size_t done = std::min(static_cast<size_t>(std::max(pathsDone, 0)), pathSeconds.size());
+  const size_t done = std::min(static_cast<size_t>(std::max({pathsDone, pathsPassedOver, 0})), pathSeconds.size());
   double left = finishSeconds;
   for (size_t i = done; i < pathSeconds.size(); ++i) left += pathSeconds[i];
   const double next = done < pathSeconds.size() ? pathSeconds[done] : finishSeconds;
@@ -113,7 +113,8 @@ RunEstimate EstimateRun(const std::vector<PlannedPath>& paths, const MachineSett
   RunWalk walk(s, cutLayers, start);
   RunEstimate estimate;
   // Paths a resumed run passes over take no time, so the time left still counts by path number.
-  const size_t first = static_cast<size_t>(std::max(options.fromPath, 1)) - 1;
+  const size_t first = std::min(static_cast<size_t>(std::max(options.fromPath, 1)) - 1, paths.size());
+  estimate.pathsPassedOver = static_cast<int32_t>(first);
   for (size_t i = 0; i < paths.size(); ++i) estimate.pathSeconds.push_back(i < first ? 0 : walk.Path(paths[i]));
   if (options.cutOff) estimate.finishSeconds += walk.CutOff(options.feed, jobYmax);
   estimate.finishSeconds += walk.ReturnToOrigin();

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "dialogs/run_progress_line.h"
@@ -222,7 +223,7 @@ void FRun::OnRun() {
     failure = QString::fromStdString(e.what());
     lastRun_ = RunSummary{};
     lastRun_.started = lastRun_.stopped = true;
-    lastRun_.pathsRun = progress_->Shown().pathsDone - (options.fromPath - 1);
+    lastRun_.pathsRun = std::max(0, progress_->Shown().pathsDone - (options.fromPath - 1));
     lastRun_.cutLength = progress_->Shown().cutLength;
   }
   SetRunningControls(false);

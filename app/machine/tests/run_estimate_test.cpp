@@ -111,6 +111,8 @@ TEST_F(RunEstimateTest, AResumedRunCountsFromItsFirstPath) {
   EXPECT_DOUBLE_EQ(resumed.TotalSeconds(), alone.TotalSeconds());
   EXPECT_LT(resumed.TotalSeconds(), full.TotalSeconds());
   EXPECT_DOUBLE_EQ(resumed.SecondsLeft(1, 0), resumed.TotalSeconds());
+  // Before the first progress report the clock already runs down the first path cut.
+  EXPECT_DOUBLE_EQ(resumed.SecondsLeft(0, 0.25), resumed.TotalSeconds() - 0.25);
 }
 
 TEST(RunEstimateLeft, CountsDownThroughThePathInHandAndNeverBelowTheRest) {

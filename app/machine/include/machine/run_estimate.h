@@ -31,6 +31,8 @@ struct HeadPosition {
 struct RunEstimate {
   // Per path in run order: travel to its start, tool down, cut, tool up.
   std::vector<double> pathSeconds;
+  // Paths a resumed run passes over, at the front of pathSeconds with no time.
+  int32_t pathsPassedOver = 0;
   // After the last path: the paper cut-off, if any, and the way back to the origin.
   double finishSeconds = 0;
   // The same moves with every axis counted on its own, as if X and Y never

@@ -15,16 +15,16 @@ void PrintRunSummary(const MachineJobResult& r) {
               r.run.pathsRun, r.run.pathsSkipped, r.run.cutLength, r.cutLength, r.travelLength,
               r.run.stopped ? ", stopped" : "", r.run.communicationFailed ? ", controller lost" : "",
               r.run.cutOff ? ", paper cut off" : "");
+  if (r.run.pathInProgress > 0)
+    std::printf("stopped in path %d (layer %d); --from %d cuts it again and goes on\n", r.run.pathInProgress,
+                r.run.layerInProgress, r.run.pathInProgress);
 }
 
 namespace {
 
 int RunRun(const MachineJobArgs& args) {
   MachineJobResult result;
-  if (!RunMachineJob(args, kw::Axisnet(), result)) {
-    std::fprintf(stderr, "kerfwright-cli run: %s\n", result.error.c_str());
-    return 1;
-  }
+  if (!RunMachineJob(args, kw::Axisnet(), result)) return ReportJobError("run", result.error, result.badArgument);
   PrintRunSummary(result);
   return result.run.started && !result.run.stopped ? 0 : 1;
 }

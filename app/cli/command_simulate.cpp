@@ -47,10 +47,8 @@ int RunSimulate(SimulateArgs parsed) {
   sim.With([](kw::axissim::Machine& m, const auto&) { m.Path().Clear(); });  // the picture shows the job
   const auto jobStart = std::chrono::steady_clock::now();
   MachineJobResult result;
-  if (!RunMachineJob(parsed.job, kw::Axisnet(), result)) {
-    std::fprintf(stderr, "kerfwright-cli simulate: %s\n", result.error.c_str());
-    return 1;
-  }
+  if (!RunMachineJob(parsed.job, kw::Axisnet(), result))
+    return ReportJobError("simulate", result.error, result.badArgument);
   const double jobWall = SecondsSince(jobStart);
   PrintRunSummary(result);
   // Motion time is what the machine's moves take, whatever the speed-up; the

@@ -25,5 +25,6 @@ Command AddCarve(CLI::App& program);
 Command AddRun(CLI::App& program);
 Command AddHome(CLI::App& program);
 Command AddSimulate(CLI::App& program);
+Command AddEstimate(CLI::App& program);
 
 }  // namespace kw::cli

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 
 #include "cli_run_host.h"
@@ -12,9 +13,11 @@
 #include "machine/language_files.h"
 #include "machine/layer_map.h"
 #include "machine/machine_settings.h"
+#include "machine/planned_paths.h"
 #include "machine/run_preparation.h"
 #include "machine/settings_file.h"
 #include "pathcore/file_locations.h"
+#include "support/number_option.h"
 #include "user_language.h"
 
 namespace kw::cli {
@@ -41,6 +44,14 @@ bool Connect(kw::CYdkz& ydkz, const kw::MachineSettings& s, std::string& error) 
     return false;
   }
   return true;
+}
+
+// The run's --from within the job's paths; false with a message otherwise.
+bool FromPathFits(int32_t fromPath, size_t paths, std::string& error) {
+  if (fromPath <= static_cast<int64_t>(paths)) return true;
+  error = "--from: " + std::to_string(fromPath) + " is out of range (1.." + std::to_string(paths) +
+          "): the job has " + std::to_string(paths) + " paths";
+  return false;
 }
 
 }  // namespace
@@ -77,6 +88,10 @@ void AddMachineJobOptions(CLI::App& command, MachineJobArgs& args, bool withJob,
   command.add_flag_callback("--no-autolayout", [&args] { args.autoLayout = false; },
                             "do not place the job by the settings' auto layout");
   command.add_flag("--force", args.force, "run even without a home reference");
+  kw::AddNumberOption<int32_t>(command, "--from", args.fromPath, 1, INT32_MAX,
+                               "start at this path (1-based, in run order as the progress counts); the "
+                               "paths before it are passed over")
+      ->type_name("N");
   AddImportOptions(command, args.import);
 }
 
@@ -102,14 +117,52 @@ bool RunMachineJob(const MachineJobArgs& args, kw::AxisnetApi& axisnet, MachineJ
     result.error = "working speed " + std::to_string(bad) + " is not a positive number";
     return ydkz.DisConnect(), false;
   }
+  kw::RunOptions options = kw::RunOptionsFromSettings(s, args.selection);
+  options.fromPath = args.fromPath;
+  if (args.fromPath > 1 &&
+      !FromPathFits(args.fromPath, kw::PlannedPaths(doc, s, tables.cutLayers, tables.layerMap, args.selection).size(),
+                    result.error)) {
+    result.badArgument = true;
+    return ydkz.DisConnect(), false;
+  }
   kw::JobRun run(axisnet, ydkz, s, tables.cutLayers, tables.layerMap, host);
-  result.run = run.Run(doc, kw::RunOptionsFromSettings(s, args.selection));
+  result.run = run.Run(doc, options);
   host.FinishProgress();
   result.paths = doc.Count();
   result.cutLength = doc.ObjLong();
   result.travelLength = doc.MoveLong();
   ydkz.DisConnect();
   return true;
+}
+
+bool EstimateMachineJob(const MachineJobArgs& args, JobEstimate& out) {
+  kw::MachineSettings& s = LoadSettingsFor(args);
+  kw::pathcore::CPathObj doc;
+  LayerTables tables;
+  if (!ImportFiles(doc, tables, args.files, args.import, out.error)) return false;
+  doc.SetPathPos(0, 0);
+  if (const int bad = kw::PrepareRun(doc, tables.cutLayers, s, args.autoLayout && s.AutoLayout); bad >= 0) {
+    out.error = "working speed " + std::to_string(bad) + " is not a positive number";
+    return false;
+  }
+  kw::RunOptions options = kw::RunOptionsFromSettings(s, args.selection);
+  options.fromPath = args.fromPath;
+  const auto paths = kw::PlannedPaths(doc, s, tables.cutLayers, tables.layerMap, args.selection);
+  out.paths = static_cast<int32_t>(paths.size());
+  if (args.fromPath > 1 && !FromPathFits(args.fromPath, paths.size(), out.error)) {
+    out.badArgument = true;
+    return false;
+  }
+  const double jobYmax = args.selection ? doc.SelYMax() : doc.Ymax();
+  out.estimate = kw::EstimateRun(paths, s, tables.cutLayers, options, {0, 0, s.ZPos_Up}, jobYmax);
+  return true;
+}
+
+int ReportJobError(const char* command, const std::string& error, bool badArgument) {
+  std::fprintf(stderr, "kerfwright-cli %s: %s\n", command, error.c_str());
+  if (!badArgument) return 1;
+  std::fprintf(stderr, "Run 'kerfwright-cli %s --help' for the usage.\n", command);
+  return 2;
 }
 
 bool HomeMachine(const MachineJobArgs& args, kw::AxisnetApi& axisnet, std::string& error) {

@@ -17,7 +17,8 @@ constexpr int kUsageError = 2;
 std::vector<kw::cli::Command> AddCommands(CLI::App& program) {
   return {kw::cli::AddInfo(program),     kw::cli::AddProcess(program), kw::cli::AddPreview(program),
           kw::cli::AddWorkdata(program), kw::cli::AddSettings(program), kw::cli::AddCarve(program),
-          kw::cli::AddRun(program),      kw::cli::AddHome(program),     kw::cli::AddSimulate(program)};
+          kw::cli::AddRun(program),      kw::cli::AddHome(program),     kw::cli::AddSimulate(program),
+          kw::cli::AddEstimate(program)};
 }
 
 // "kerfwright-cli" or "kerfwright-cli COMMAND": the prefix of messages.

@@ -1,5 +1,7 @@
 #include "machine/job_run.h"
 
+#include <algorithm>
+
 #include "machine/machine_moves.h"
 #include "machine/paper_cutoff.h"
 #include "machine/path_runner.h"
@@ -71,7 +73,7 @@ RunSummary JobRun::Run(kw::pathcore::CPathObj& doc, const RunOptions& options) {
   if (Refused(doc, options)) return Summary();
   {
     const RunningMark mark(running_);
-    const std::exception_ptr failure = PlayWorkData(doc, options.selection);
+    const std::exception_ptr failure = PlayWorkData(doc, options);
     if (options.cutOff && state_.stopFlag == 0)
       cutOff_ = CutPaperOff(ydkz_, s_, cutLayers_, host_, options.feed, JobYmax(doc, options.selection));
     ReturnToOrigin(ydkz_, s_, host_);
@@ -82,11 +84,14 @@ RunSummary JobRun::Run(kw::pathcore::CPathObj& doc, const RunOptions& options) {
   return summary;
 }
 
-std::exception_ptr JobRun::PlayWorkData(kw::pathcore::CPathObj& doc, bool selection) {
+std::exception_ptr JobRun::PlayWorkData(kw::pathcore::CPathObj& doc, const RunOptions& options) {
+  const bool selection = options.selection;
   LayerOrder order;
   layerMap_.GetSort(order.sort);
   layerMap_.GetType(order.type);
   state_.progress.pathsTotal = doc.WorkPathCount(kLayerCount, order.sort, order.type, selection);
+  state_.firstPath = std::max(options.fromPath, 1);
+  state_.progress.pathsDone = state_.firstPath - 1;  // the progress counts on from where the job stopped
   PathRunner runner(axisnet_, ydkz_, s_, cutLayers_, host_, state_);
   EventsBinding binding(doc, runner);
   try {
@@ -112,7 +117,9 @@ RunSummary JobRun::Summary() const {
   summary.stopped = state_.stopFlag != 0;
   summary.communicationFailed = state_.communicationFailed;
   summary.cutOff = cutOff_;
-  summary.pathsRun = state_.progress.pathsDone;
+  summary.pathsRun = std::max(0, state_.progress.pathsDone - (state_.firstPath - 1));
+  summary.pathInProgress = state_.stoppedAtPath;
+  summary.layerInProgress = state_.stoppedAtLayer;
   summary.pathsSkipped = state_.pathsSkipped;
   summary.cutLength = state_.progress.cutLength;
   summary.messageKeys = state_.messageKeys;

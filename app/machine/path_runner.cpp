@@ -1,5 +1,6 @@
 #include "machine/path_runner.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "machine/machine_moves.h"
@@ -59,6 +60,8 @@ bool PathRunner::StopSeen() {
 
 void PathRunner::OutPath(std::vector<int32_t>& X, std::vector<int32_t>& Y, int16_t LayerN, bool& CancelB) {
   if (StopSeen()) {
+    if (state_.stoppedAtPath == 0 && PathMoves(X, Y, LayerN, cutLayers_))
+      NoteStoppedAt(std::max(state_.pathNumber + 1, state_.firstPath), LayerN);
     CancelB = true;  // nothing more will move, so the document need not go on
     return;
   }
@@ -66,6 +69,8 @@ void PathRunner::OutPath(std::vector<int32_t>& X, std::vector<int32_t>& Y, int16
     ++state_.pathsSkipped;
     return;
   }
+  ++state_.pathNumber;
+  if (state_.pathNumber < state_.firstPath) return;  // cut by the run this one resumes
   PathEnd end = PathEnd::Cut;
   try {
     AdjustPathEnds(X, Y, cutLayers_.ProLong(LayerN), kx_);
@@ -80,7 +85,10 @@ void PathRunner::OutPath(std::vector<int32_t>& X, std::vector<int32_t>& Y, int16
     state_.stopFlag = -1;  // a job with a gap in it is not finished by a paper cut-off
     ShowRunMessage(host_, state_, "0024");
   }
-  if (end != PathEnd::Cut) return StopProcedure(CancelB);
+  if (end != PathEnd::Cut) {
+    NoteStoppedAt(state_.pathNumber, LayerN);
+    return StopProcedure(CancelB);
+  }
   CountCut(X, Y);
 }
 
@@ -153,6 +161,11 @@ PathRunner::PathEnd PathRunner::LiftTool() {
   if (MoveZTo(ydkz_, s_, s_.ZPos_Up) != 0) return PathEnd::CommunicationError;
   state_.toolDown = kNoToolDown;
   return Wait(kMaskZ);
+}
+
+void PathRunner::NoteStoppedAt(int32_t path, int16_t layer) {
+  state_.stoppedAtPath = path;
+  state_.stoppedAtLayer = layer;
 }
 
 void PathRunner::StopProcedure(bool& CancelB) {

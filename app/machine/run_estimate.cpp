@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "axisproto/trapezoid_profile.h"
 #include "machine/path_runner.h"
 
 namespace kw {
@@ -68,15 +69,20 @@ class RunWalk {
     at_.z = z;
     return seconds;
   }
-  // The controller is handed the path's speed in X pulses for both axes.
+  // The controller is handed the path's speed in X pulses for both axes and
+  // drives every streamed line as its own trapezoid, so each corner is a
+  // slow-down to the start speed.
   double Cut(const PlannedPath& p) {
-    double pulses = 0;
-    for (size_t i = 2; i < p.X.size(); ++i)
-      pulses += std::hypot(double(p.X[i]) - p.X[i - 1], double(p.Y[i]) - p.Y[i - 1]);
     const bool known = p.layer >= 0 && p.layer <= 2;
     const int tool = p.layer == 0 ? 0 : 1;
     const double startSpeed = known ? s_.TSMin[tool] : 0, acceleration = known ? s_.BufAcc[tool] : 0;
-    return Alone(MoveSeconds(pulses / kx_, startSpeed, acceleration, cutLayers_.Speed(p.layer)));
+    const double speed = cutLayers_.Speed(p.layer);
+    double seconds = 0;
+    for (size_t i = 2; i < p.X.size(); ++i) {
+      const double pulses = std::hypot(double(p.X[i]) - p.X[i - 1], double(p.Y[i]) - p.Y[i - 1]);
+      seconds += MoveSeconds(pulses / kx_, startSpeed, acceleration, speed);
+    }
+    return Alone(seconds);
   }
 
   const MachineSettings& s_;
@@ -89,21 +95,13 @@ class RunWalk {
 }  // namespace
 
 double MoveSeconds(double distance, double startSpeed, double acceleration, double speed) {
-  const double length = std::fabs(distance);
-  if (length == 0) return 0;
-  const double top = std::max({speed, startSpeed, kSlowest});
-  const double v0 = std::clamp(startSpeed, kSlowest, top);
-  if (acceleration <= 0 || top <= v0) return length / top;
-  const double ramp = (top * top - v0 * v0) / (2 * acceleration);
-  if (2 * ramp <= length) return 2 * (top - v0) / acceleration + (length - 2 * ramp) / top;
-  const double peak = std::sqrt(v0 * v0 + acceleration * length);
-  return 2 * (peak - v0) / acceleration;
+  return kw::axisnet::TrapezoidProfile(distance, startSpeed, acceleration, speed, kSlowest).Seconds();
 }
 
 double RunEstimate::TotalSeconds() const { return SecondsLeft(0, 0); }
 
 double RunEstimate::SecondsLeft(int32_t pathsDone, double secondsIntoNext) const {
-  const size_t done = std::min(static_cast<size_t>(std::max(pathsDone, 0)), pathSeconds.size());
+  const size_t done = std::min(static_cast<size_t>(std::max({pathsDone, pathsPassedOver, 0})), pathSeconds.size());
   double left = finishSeconds;
   for (size_t i = done; i < pathSeconds.size(); ++i) left += pathSeconds[i];
   const double next = done < pathSeconds.size() ? pathSeconds[done] : finishSeconds;
@@ -114,7 +112,10 @@ RunEstimate EstimateRun(const std::vector<PlannedPath>& paths, const MachineSett
                         const CCutLayer& cutLayers, const RunOptions& options, HeadPosition start, double jobYmax) {
   RunWalk walk(s, cutLayers, start);
   RunEstimate estimate;
-  for (const PlannedPath& p : paths) estimate.pathSeconds.push_back(walk.Path(p));
+  // Paths a resumed run passes over take no time, so the time left still counts by path number.
+  const size_t first = std::min(static_cast<size_t>(std::max(options.fromPath, 1)) - 1, paths.size());
+  estimate.pathsPassedOver = static_cast<int32_t>(first);
+  for (size_t i = 0; i < paths.size(); ++i) estimate.pathSeconds.push_back(i < first ? 0 : walk.Path(paths[i]));
   if (options.cutOff) estimate.finishSeconds += walk.CutOff(options.feed, jobYmax);
   estimate.finishSeconds += walk.ReturnToOrigin();
   estimate.axisSeconds = walk.AxisSeconds();

@@ -11,6 +11,8 @@
 #include "machine/layer_tables.h"
 #include "machine/machine_settings.h"
 #include "machine/project_file.h"
+#include "machine/run_estimate.h"
+#include "machine/run_preparation.h"
 #include "pathcore/path_obj.h"
 #include "main_toolbars.h"
 #include "pic_view.h"
@@ -225,6 +227,21 @@ bool FileCommands::WriteProjectTo(const QString& FileName) {
   return false;
 }
 
+namespace {
+
+// The job's time as a run would take it now, from the origin with the tool up;
+// empty while a working speed is not a positive number. The layers are a copy,
+// so the run's own tables only change when a run prepares them.
+QString EstimatedSeconds(CPathObj& doc) {
+  const MachineSettings& s = Settings();
+  CCutLayer layers = CutLayers();
+  if (PrepareRun(doc, layers, s, false) >= 0) return {};
+  const RunEstimate e = EstimateJob(doc, s, layers, LayerMap(), RunOptionsFromSettings(s), {0, 0, s.ZPos_Up});
+  return QString::number(e.TotalSeconds(), 'f', 0);
+}
+
+}  // namespace
+
 void FileCommands::Properties() {
   auto& doc = w_.MainDoc();
   const auto line = [](const char* key, const char* label, const std::string& value, const char* unit) {
@@ -233,7 +250,8 @@ void FileCommands::Properties() {
   const QStringList lines{line("PropPaths", "路径总数=", std::to_string(doc.Count()), "(pcs)"),
                           line("PropSubPaths", "子路径总数=", std::to_string(doc.SubCount()), "(pcs)"),
                           line("PropCutLength", "线段总长度=", TextOfSingle(doc.ObjLong()), "(mm)"),
-                          line("PropTravelLength", "空移动总长度=", TextOfSingle(doc.MoveLong()), "(mm)")};
+                          line("PropTravelLength", "空移动总长度=", TextOfSingle(doc.MoveLong()), "(mm)"),
+                          line("PropTime", "加工时间约=", EstimatedSeconds(doc).toStdString(), "(s)")};
   ShowMessageText(&w_, lines.join("\n"));
 }
 

@@ -120,7 +120,7 @@ std::vector<uint8_t> CommandHandler::Batch(const axisnet::Request& request, Byte
     case command::kRecords: return TakeBatchFrame(request);
     case command::kSettings:
       ReadLongs(r, state_.batch_settings);
-      machine_.SetBatchStartSpeed(state_.batch_settings[0]);
+      machine_.SetBatchRamp(state_.batch_settings[0], state_.batch_settings[2]);
       return {};
     case command::kBufferMark:
       if (r.U8() == 0) {

@@ -10,6 +10,7 @@ constexpr int kAxisX = 0;
 constexpr int kAxisY = 1;
 constexpr int kAxisZ = 3;  // the tool axis is controller axis 4
 constexpr int kBisections = 48;
+constexpr double kSlowestLineSpeed = 1.0;  // pulses/s; a zero speed would never arrive
 
 bool ValidIndex(int axis) { return axis >= 1 && axis <= 4; }
 
@@ -96,7 +97,8 @@ void Machine::StepBatch(double t) {
   }
   const Line line = *line_;
   const double until = std::min(t, line.end);
-  const double share = line.end > line.start ? (until - line.start) / (line.end - line.start) : 1.0;
+  const double length = line.profile.Length();
+  const double share = length > 0 ? line.profile.DistanceAt(until - line.start) / length : 1.0;
   for (int i = 0; i < 3; ++i) axes_[i].counter = line.from[i] + (line.to[i] - line.from[i]) * share;
   batch_time_ = until;
   if (until < line.end) return;
@@ -108,9 +110,11 @@ void Machine::StartLine() {
   const Target target = targets_.front();
   targets_.pop_front();
   Line line{{axes_[0].counter, axes_[1].counter, axes_[2].counter}, {target.x, target.y, target.z}, batch_time_,
-            batch_time_};
+            batch_time_, {}};
   const double dx = target.x - line.from[0], dy = target.y - line.from[1], dz = target.z - line.from[2];
-  line.end = batch_time_ + std::sqrt(dx * dx + dy * dy + dz * dz) / target.speed;
+  line.profile = axisnet::TrapezoidProfile(std::sqrt(dx * dx + dy * dy + dz * dz), target.start_speed,
+                                           target.acceleration, target.speed, kSlowestLineSpeed);
+  line.end = batch_time_ + line.profile.Seconds();
   line_ = line;
 }
 
@@ -190,19 +194,23 @@ size_t Machine::QueueRecords(std::span<const axisnet::BatchRecord> records) {
   const size_t taken = std::min(room, records.size());
   for (size_t i = 0; i < taken; ++i) {
     const axisnet::BatchRecord& r = records[i];
-    targets_.push_back({double(r.x), double(r.y), double(r.z), PathSpeed(r.speed)});
+    targets_.push_back({double(r.x), double(r.y), double(r.z), PathSpeed(r.speed), double(batch_start_speed_),
+                        double(batch_acceleration_)});
   }
   return taken;
 }
 
-// Segments of types 2, 3 and 4 only set speeds; each type-0 segment is one line.
+// Segments of types 2, 3 and 4 only set speeds; each type-0 segment is one
+// line at constant speed, since the link has already split every point into
+// its ramp up and ramp down.
 size_t Machine::QueueSegments(std::span<const axisnet::BatchSegment> segments) {
   if (BatchQueued() == 0) batch_time_ = now_;
   size_t taken = 0;
   for (const axisnet::BatchSegment& s : segments) {
     if (BatchQueued() >= config_.batch_capacity) break;
     if (s.type == axisnet::kSegmentSpeed) segment_speed_ = PathSpeed(s.speed_or_length);
-    if (s.type == axisnet::kSegmentLine) targets_.push_back({double(s.x), double(s.y), double(s.z), segment_speed_});
+    if (s.type == axisnet::kSegmentLine)
+      targets_.push_back({double(s.x), double(s.y), double(s.z), segment_speed_, segment_speed_, 0});
     ++taken;
   }
   return taken;

@@ -7,9 +7,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "dialogs/run_progress_line.h"
@@ -182,9 +184,32 @@ void FRun::SetRunningControls(bool running) {
   cExit_->setEnabled(!running);
 }
 
+bool FRun::ChooseStart(RunOptions& options) {
+  if (resumePath_ <= 0) return true;
+  QMessageBox box(QMessageBox::Question, ProgramTitle(),
+                  LanguageQTextOr("FRun", "ResumeAsk", "The last run stopped in path %1 (layer %2). Where should "
+                                                       "this run start?")
+                      .arg(resumePath_)
+                      .arg(resumeLayer_),
+                  QMessageBox::NoButton, this);
+  box.setObjectName("ResumeQuestion");
+  QPushButton* fromPath = box.addButton(
+      LanguageQTextOr("FRun", "ResumeFromPath", "From path %1").arg(resumePath_), QMessageBox::YesRole);
+  fromPath->setObjectName("ResumeFromPath");
+  QPushButton* fromStart =
+      box.addButton(LanguageQTextOr("FRun", "ResumeFromStart", "From the beginning"), QMessageBox::NoRole);
+  fromStart->setObjectName("ResumeFromStart");
+  box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(fromPath);
+  box.exec();
+  if (box.clickedButton() == fromPath) options.fromPath = resumePath_;
+  return box.clickedButton() == fromPath || box.clickedButton() == fromStart;
+}
+
 void FRun::OnRun() {
   if (Running()) return;
-  const RunOptions options = Options();
+  RunOptions options = Options();
+  if (!ChooseStart(options)) return;
   SetRunningControls(true);
   host_->stopRequested = false;
   QString failure;
@@ -198,10 +223,14 @@ void FRun::OnRun() {
     failure = QString::fromStdString(e.what());
     lastRun_ = RunSummary{};
     lastRun_.started = lastRun_.stopped = true;
-    lastRun_.pathsRun = progress_->Shown().pathsDone;
+    lastRun_.pathsRun = std::max(0, progress_->Shown().pathsDone - (options.fromPath - 1));
     lastRun_.cutLength = progress_->Shown().cutLength;
   }
   SetRunningControls(false);
+  // Only a stop inside a path leaves something to go on from; a failure thrown
+  // by the run says nothing of where it got to, so the next run starts afresh.
+  resumePath_ = lastRun_.pathInProgress;
+  resumeLayer_ = lastRun_.layerInProgress;
   progress_->Finish(lastRun_);
   if (!failure.isEmpty()) ShowMessageText(this, failure);
 }

@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "widgets/language_ui.h"
@@ -98,15 +99,17 @@ void RunProgressLine::Finish(const RunSummary& summary) {
   const double took = runClock_.isValid() ? double(runClock_.elapsed()) / 1000 : 0;
   runClock_.invalidate();
   if (!summary.started) return ShowPlan(estimate_);
-  shown_.pathsDone = summary.pathsRun;
+  // A resumed run counts on from the path it started at, so the progress it
+  // reported is the larger count.
+  shown_.pathsDone = std::max(shown_.pathsDone, summary.pathsRun);
   shown_.cutLength = summary.cutLength;
   secondsLeft_ = 0;
   if (summary.stopped) {
     text_->setText(Text("ProgressStopped", "Stopped: paths %1 of %2, cut %3 m")
-                       .arg(summary.pathsRun)
+                       .arg(shown_.pathsDone)
                        .arg(PathsTotal())
                        .arg(Metres(summary.cutLength)));
-    bar_->setValue(std::min(summary.pathsRun, bar_->maximum()));
+    bar_->setValue(std::min(shown_.pathsDone, bar_->maximum()));
     return;
   }
   text_->setText(Text("ProgressDone", "Finished: paths %1, cut %2 m, time %3")

@@ -130,6 +130,51 @@ TEST_F(JobRunTest, StopInTheMiddleOfAPathLiftsSkipsTheCutOffAndReturns) {
   EXPECT_TRUE(HeadAtOrigin());
 }
 
+// Where a run ended early is the path it left unfinished, with its layer,
+// counted among the paths that move as the progress counts them; a run from
+// there passes over the paths before it without moving and cuts the rest.
+TEST_F(JobRunTest, AStoppedRunSaysWhereItStoppedAndARunFromThereCutsTheRest) {
+  AddPath(doc, {{-50, 10}, {-40, 10}});
+  AddPath(doc, {{-10, 5}, {-10, 5}});  // no motion: not counted
+  AddPath(doc, {{-30, 10}, {-20, 10}, {-20, 20}});
+  AddPath(doc, {{-10, 10}, {-5, 10}});
+  int begins = 0;
+  fake.afterCall = [&](const std::string& call) {
+    if (call.rfind("BatchBegin", 0) == 0 && ++begins == 2) host.stop = true;
+  };
+  const kw::RunSummary stopped = run.Run(doc, {});
+  EXPECT_TRUE(stopped.stopped);
+  EXPECT_EQ(stopped.pathsRun, 1);
+  EXPECT_EQ(stopped.pathInProgress, 2);
+  EXPECT_EQ(stopped.layerInProgress, 0);
+
+  Reset();
+  const kw::RunSummary resumed = run.Run(doc, {.fromPath = 2});
+  EXPECT_FALSE(resumed.stopped);
+  EXPECT_EQ(resumed.pathsRun, 2);
+  EXPECT_EQ(resumed.pathInProgress, 0);
+  EXPECT_EQ(fake.batches, (std::vector<Points>{{{-3000, 1000}, {-2000, 1000}, {-2000, 2000}},
+                                               {{-1000, 1000}, {-500, 1000}}}));
+  ASSERT_FALSE(host.progress.empty());
+  EXPECT_EQ(host.progress.front().pathsDone, 2);  // the progress counts on from the paths already cut
+  EXPECT_EQ(host.progress.back().pathsDone, 3);
+  EXPECT_TRUE(HeadAtOrigin());
+}
+
+// A stop seen between two paths leaves the next one as the path to go on from.
+TEST_F(JobRunTest, AStopBetweenPathsPointsAtTheNextPath) {
+  AddPath(doc, {{-50, 10}, {-40, 10}});
+  AddPath(doc, {{-30, 10}, {-20, 10}}, 1);
+  struct StopOnFirstProgress : kw::test::ScriptedHost {
+    void Progress(const kw::RunProgress& p) override { stop = true, ScriptedHost::Progress(p); }
+  } stopping;
+  kw::JobRun stoppingRun(fake, ydkz, settings, cutLayers, layerMap, stopping);
+  const kw::RunSummary summary = stoppingRun.Run(doc, {});
+  EXPECT_EQ(summary.pathsRun, 1);
+  EXPECT_EQ(summary.pathInProgress, 2);
+  EXPECT_EQ(summary.layerInProgress, 1);
+}
+
 TEST_F(JobRunTest, DroppedLinkShowsCommunicationErrorAndEnds) {
   AddPath(doc, {{-50, 10}, {-40, 10}, {-40, 20}});
   AddPath(doc, {{-30, 10}, {-20, 10}});
@@ -142,6 +187,7 @@ TEST_F(JobRunTest, DroppedLinkShowsCommunicationErrorAndEnds) {
   EXPECT_FALSE(summary.cutOff);
   EXPECT_EQ(summary.messageKeys, Calls{"0024"});
   EXPECT_EQ(summary.pathsRun, 0);
+  EXPECT_EQ(summary.pathInProgress, 1);  // the run can go on from the path the link was lost in
 }
 
 TEST_F(JobRunTest, SelectionRunCutsOnlyTheSelectedObjects) {

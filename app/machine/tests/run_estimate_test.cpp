@@ -83,6 +83,38 @@ TEST_F(RunEstimateTest, TheLayerChoosesToolHeightAndRampOfTheCut) {
   }
 }
 
+// The controller ramps every streamed line up from the start speed and down
+// to it again, so a path's corners cost time: a 10 mm square is four ramps,
+// not one ramp over 40 mm.
+TEST_F(RunEstimateTest, EveryLineOfACutIsItsOwnRamp) {
+  settings.TSMin = {10, 20};
+  settings.BufAcc = {500, 800};
+  const std::vector<int32_t> X{0, 0, -1000, -1000, 0, 0}, Y{0, 0, 0, 1000, 1000, 0};
+  const kw::RunEstimate e = kw::EstimateRun({{X, Y, 0}}, settings, cutLayers, {}, {}, 0);
+  const double zDownAndUp = 0.5 + 0.5;
+  EXPECT_NEAR(e.pathSeconds[0], zDownAndUp + 4 * kw::MoveSeconds(10, 10, 500, 25), 1e-12);
+  EXPECT_GT(4 * kw::MoveSeconds(10, 10, 500, 25), kw::MoveSeconds(40, 10, 500, 25) + 0.05);
+}
+
+// A run resumed from a later path goes straight from where the head is to
+// that path; the paths before it take no time, so the time left still counts
+// down by path number.
+TEST_F(RunEstimateTest, AResumedRunCountsFromItsFirstPath) {
+  const kw::PlannedPath second{{0, -1000, -2000}, {0, 1000, 1000}, 0};
+  const kw::RunEstimate full = kw::EstimateRun({penPath[0], second}, settings, cutLayers, {}, {}, 40);
+  const kw::RunEstimate resumed =
+      kw::EstimateRun({penPath[0], second}, settings, cutLayers, {.fromPath = 2}, {}, 40);
+  const kw::RunEstimate alone = kw::EstimateRun({second}, settings, cutLayers, {}, {}, 40);
+  ASSERT_EQ(resumed.pathSeconds.size(), 2u);
+  EXPECT_EQ(resumed.pathSeconds[0], 0);
+  EXPECT_DOUBLE_EQ(resumed.pathSeconds[1], alone.pathSeconds[0]);
+  EXPECT_DOUBLE_EQ(resumed.TotalSeconds(), alone.TotalSeconds());
+  EXPECT_LT(resumed.TotalSeconds(), full.TotalSeconds());
+  EXPECT_DOUBLE_EQ(resumed.SecondsLeft(1, 0), resumed.TotalSeconds());
+  // Before the first progress report the clock already runs down the first path cut.
+  EXPECT_DOUBLE_EQ(resumed.SecondsLeft(0, 0.25), resumed.TotalSeconds() - 0.25);
+}
+
 TEST(RunEstimateLeft, CountsDownThroughThePathInHandAndNeverBelowTheRest) {
   kw::RunEstimate e;
   e.pathSeconds = {3, 2};

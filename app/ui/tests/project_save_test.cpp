@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
 #include <filesystem>
@@ -288,7 +289,7 @@ TEST_F(ProjectSaveTest, TheSavePromptGuardsClosingToo) {
   EXPECT_EQ(FileBytes(job), saved);
 }
 
-TEST_F(ProjectSaveTest, PropertiesShowsTheFourFiguresOfTheDocument) {
+TEST_F(ProjectSaveTest, PropertiesShowsTheFourFiguresOfTheDocumentAndTheJobTime) {
   Window().mFileOpen(plate_, 0);
   QStringList lines;
   const auto answered = AnswerNextModal([&lines](QWidget& box) {
@@ -297,7 +298,7 @@ TEST_F(ProjectSaveTest, PropertiesShowsTheFourFiguresOfTheDocument) {
   });
   kw::test::ClickMenuItem(Window(), "mnuFileProperties");
   ASSERT_TRUE(*answered);
-  ASSERT_EQ(lines.size(), 4);
+  ASSERT_EQ(lines.size(), 5);
   kw::pathcore::CPathObj& doc = Window().MainDoc();
   const QString figures[] = {"17(pcs)", QString("%1(pcs)").arg(doc.SubCount()),
                              QString::fromStdString(kw::TextOfSingle(doc.ObjLong()) + "(mm)"),
@@ -307,6 +308,8 @@ TEST_F(ProjectSaveTest, PropertiesShowsTheFourFiguresOfTheDocument) {
     EXPECT_GT(lines[i].size(), figures[i].size()) << "each figure has its label";
   }
   EXPECT_GT(doc.ObjLong(), 100.0f);
+  // A plate of more than 100 mm of cuts takes whole seconds at any working speed.
+  EXPECT_TRUE(lines[4].contains(QRegularExpression("^Job time about=[1-9][0-9]*\\(s\\)$"))) << lines[4].toStdString();
 }
 
 }  // namespace

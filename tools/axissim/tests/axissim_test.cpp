@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "axisproto/batch_record.h"
+#include "axisproto/big_endian.h"
 #include "axissim/axis_move.h"
 #include "axissim/command_handler.h"
 #include "axissim/machine.h"
@@ -49,6 +50,30 @@ TEST(Machine, BatchRecordsAreConsumedAlongThePathAtTheirSpeed) {
   ASSERT_EQ(samples.size(), 4u);
   for (size_t i = 0; i < samples.size(); ++i) EXPECT_DOUBLE_EQ(samples[i].time, double(i));
   EXPECT_DOUBLE_EQ(m.MotionSeconds(), 3.0);
+}
+
+// With the batch settings' start speed and acceleration every record is its
+// own trapezoid: 100 -> 1100 pulses/s at 10000 pulses/s² ramps 0.1 s over 60
+// pulses each way and cruises 880 pulses in 0.8 s, so each line of 1000
+// pulses takes 1 s and every corner is a slow-down to the start speed.
+TEST(Machine, EachBatchLineRampsUpAndDownWithTheBatchSettings) {
+  Machine m{SimConfig{}};
+  m.SetBatchRamp(100, 10000);
+  const std::vector<axisnet::BatchRecord> records = {{1000, 0, 0, 0, 1100}, {1000, 1000, 0, 0, 1100}};
+  EXPECT_EQ(m.QueueRecords(records), 2u);
+  m.AdvanceTo(0.1);
+  EXPECT_EQ(m.Position(1), 60);
+  m.AdvanceTo(0.5);
+  EXPECT_EQ(m.Position(1), 500);
+  m.AdvanceTo(1.9);
+  EXPECT_EQ(m.Position(1), 1000);
+  EXPECT_EQ(m.Position(2), 1000 - 60);  // the last 0.1 s mirrors the first
+  m.AdvanceTo(5);
+  const auto& samples = m.Path().Samples();
+  ASSERT_EQ(samples.size(), 3u);  // the start and the two line ends, at their own times
+  EXPECT_NEAR(samples[1].time, 1.0, 1e-9);
+  EXPECT_NEAR(samples[2].time, 2.0, 1e-9);
+  EXPECT_NEAR(m.MotionSeconds(), 2.0, 1e-9);
 }
 
 // Three axes started together, X running into its limit switch: looked at once
@@ -140,6 +165,22 @@ TEST(CommandHandler, AnExactRepeatOfTheLastRecordFrameIsAnsweredAgainNotTakenTwi
   m.AdvanceTo(100);
   EXPECT_EQ(handler.Handle(rest), std::vector<uint8_t>{1});
   EXPECT_EQ(s.records_taken.back().x, 3);
+}
+
+// The settings frame's first value is the start speed and its third the
+// acceleration; the line that follows takes the trapezoid they make.
+TEST(CommandHandler, TheBatchSettingsShapeTheLinesQueuedAfterThem) {
+  SimConfig config;
+  Machine m(config);
+  ControllerState s;
+  CommandHandler handler(m, s, config.version);
+  ByteWriter settings;
+  for (const int32_t v : {100, 100, 10000, 20000, 0}) axisnet::PutBe32(settings, v);
+  EXPECT_TRUE(handler.Handle({0x41, settings.Take()}));
+  const std::vector<axisnet::BatchRecord> line = {{1000, 0, 0, 0, 1100}};
+  EXPECT_EQ(handler.Handle({0x42, axisnet::EncodeRecords(line)}), std::vector<uint8_t>{1});
+  m.AdvanceTo(10);
+  EXPECT_NEAR(m.MotionSeconds(), 1.0, 1e-9);
 }
 
 TEST(CommandHandler, MalformedAndUnknownRequestsGetNoAnswerData) {

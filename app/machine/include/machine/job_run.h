@@ -24,6 +24,10 @@ struct RunOptions {
   bool selection = false;  // run only the selected objects
   bool cutOff = false;     // cut the paper off after the job
   float feed = 0;          // mm of paper fed past the job before the cut-off
+  // The path to start at, 1-based in run order as the progress counts them:
+  // the paths before it are passed over without moving, so a stopped job can
+  // go on where it stopped.
+  int32_t fromPath = 1;
 };
 
 // The remembered cut-off choice of Setting.ini ("Ck_Cut", "RtCut").
@@ -34,7 +38,11 @@ struct RunSummary {
   bool stopped = false;              // the stop was seen, or a controller call failed
   bool communicationFailed = false;  // "0024" was shown
   bool cutOff = false;               // the paper was cut off
-  int32_t pathsRun = 0;
+  int32_t pathsRun = 0;      // paths cut by this run, those passed over before fromPath not counted
+  // Where a run that ended early got to: the 1-based number of the path in
+  // progress (or about to start) and its layer argument; 0 when every path was cut.
+  int32_t pathInProgress = 0;
+  int16_t layerInProgress = 0;
   int32_t pathsSkipped = 0;  // paths with all points equal
   double cutLength = 0;      // mm streamed with a tool down
   std::vector<std::string> messageKeys;  // MSGBOX keys shown, in order
@@ -71,7 +79,7 @@ class JobRun {
   };
 
   // Every path through the controller; an error thrown on the way, if any.
-  std::exception_ptr PlayWorkData(kw::pathcore::CPathObj& doc, bool selection);
+  std::exception_ptr PlayWorkData(kw::pathcore::CPathObj& doc, const RunOptions& options);
   void FollowWithLoweredTool();
   RunSummary Summary() const;
 

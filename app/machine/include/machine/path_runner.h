@@ -49,6 +49,8 @@ class PathRunner : public kw::pathcore::CPathObjEvents {
   PathEnd FinishBatch();
   PathEnd LiftTool();
   PathEnd Wait(int32_t mask);
+  // A run resumed from path can cut it again from its start.
+  void NoteStoppedAt(int32_t path, int16_t layer);
   void StopProcedure(bool& CancelB);
   void CountCut(const std::vector<int32_t>& X, const std::vector<int32_t>& Y);
 

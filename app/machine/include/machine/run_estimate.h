@@ -1,9 +1,9 @@
 // How long a job will keep the machine busy, worked out before it starts, so
 // the run can say how much time is left. Every single-axis move is timed with
 // the trapezoid the controller drives (start speed, acceleration, speed, and
-// the same ramp down); a cut path is one such ramp along its whole length at
-// its layer's speed with the streamed paths' start speed and acceleration.
-// Corners inside a path and the host's polling are not counted.
+// the same ramp down); a cut path is one such ramp per streamed line, at its
+// layer's speed with the streamed paths' start speed and acceleration, as the
+// controller drives it. The host's polling is not counted.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +31,8 @@ struct HeadPosition {
 struct RunEstimate {
   // Per path in run order: travel to its start, tool down, cut, tool up.
   std::vector<double> pathSeconds;
+  // Paths a resumed run passes over, at the front of pathSeconds with no time.
+  int32_t pathsPassedOver = 0;
   // After the last path: the paper cut-off, if any, and the way back to the origin.
   double finishSeconds = 0;
   // The same moves with every axis counted on its own, as if X and Y never
@@ -45,7 +47,8 @@ struct RunEstimate {
 };
 
 // The run of paths from start with the settings' travel values and the
-// layers' speeds; jobYmax (mm) is where the paper cut-off feeds from.
+// layers' speeds; jobYmax (mm) is where the paper cut-off feeds from. The
+// paths before options.fromPath are in the list with no time.
 RunEstimate EstimateRun(const std::vector<PlannedPath>& paths, const MachineSettings& s,
                         const CCutLayer& cutLayers, const RunOptions& options, HeadPosition start, double jobYmax);
 

@@ -17,6 +17,10 @@ struct RunState {
   int16_t toolDown = kNoToolDown;    // which tool is lowered right now
   bool communicationFailed = false;  // a controller call inside a path failed
   int32_t pathsSkipped = 0;          // paths that produced no motion
+  int32_t firstPath = 1;             // paths numbered below it are passed over
+  int32_t pathNumber = 0;            // 1-based number of the last path that moves, 0 before the first
+  int32_t stoppedAtPath = 0;         // the path a stop or a failure left unfinished, 0 for none
+  int16_t stoppedAtLayer = 0;        // its layer argument
   RunProgress progress;
   std::vector<std::string> messageKeys;  // every message shown, in order
 };

@@ -1,4 +1,4 @@
-// The sample job ready to run on a simulated controller: settings that reach
+// The sample job (or another DXF drawing) ready to run on a simulated controller: settings that reach
 // it with pen, knife and half-cut heights, the real controller library
 // connected through the wrapper, and the sample drawing placed at the origin
 // and prepared as a run takes it.
@@ -30,10 +30,11 @@ inline MachineSettings SampleSettings(uint16_t port) {
 }
 
 struct SampleOnSimulator {
-  explicit SampleOnSimulator(axissim::Simulator& sim) : s(SampleSettings(sim.Start(0))) {
+  explicit SampleOnSimulator(axissim::Simulator& sim, const char* dxf = KW_SAMPLES_DIR "/badge.dxf")
+      : s(SampleSettings(sim.Start(0))) {
     EXPECT_EQ(ydkz.OpenPort(""), 0);
     EXPECT_EQ(ydkz.Connect(), 0);
-    EXPECT_EQ(doc.DxfInput(KW_SAMPLES_DIR "/badge.dxf", "切割"), 0);
+    EXPECT_EQ(doc.DxfInput(dxf, "切割"), 0);
     doc.SetPathPos(0, 0);
     EXPECT_EQ(PrepareRun(doc, layers, s, false), -1);
   }

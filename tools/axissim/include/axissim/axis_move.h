@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "axisproto/trapezoid_profile.h"
+
 namespace kw::axissim {
 
 class AxisMove {
@@ -15,24 +17,16 @@ class AxisMove {
 
   double PositionAt(double time) const;  // pulses
   double StartTime() const { return start_time_; }
-  double EndTime() const { return start_time_ + total_time_; }
-  double EndPosition() const { return start_position_ + direction_ * length_; }
+  double EndTime() const { return start_time_ + profile_.Seconds(); }
+  double EndPosition() const { return start_position_ + direction_ * profile_.Length(); }
   int Direction() const { return direction_; }
   void Shift(double offset) { start_position_ += offset; }
 
  private:
-  double DistanceAt(double elapsed) const;  // pulses travelled after elapsed seconds
-
   double start_time_ = 0;      // s
   double start_position_ = 0;  // pulses
   int direction_ = 0;
-  double length_ = 0;          // pulses
-  double v0_ = 0;              // pulses/s
-  double vpeak_ = 0;           // pulses/s
-  double accel_ = 0;           // pulses/s²; 0 means a constant-speed move
-  double ramp_time_ = 0;       // s
-  double ramp_length_ = 0;     // pulses
-  double total_time_ = 0;      // s
+  axisnet::TrapezoidProfile profile_;  // pulses and seconds
 };
 
 }  // namespace kw::axissim

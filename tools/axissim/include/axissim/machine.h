@@ -1,6 +1,6 @@
 // The simulated machine: four axes with position counters and trapezoid moves,
 // limit switches, general inputs and outputs, and the batch buffer that is
-// consumed along the path. Time is simulated seconds, handed in by the caller.
+// consumed along the path, each record one line with its own trapezoid. Time is simulated seconds, handed in by the caller.
 // The tool path records the machine's own events (a move starting, stopping or
 // ending, a limit switch reached, a batch corner) at the moment they happen, so
 // it does not depend on how often or how late the host looks.
@@ -14,6 +14,7 @@
 
 #include "axisproto/batch_record.h"
 #include "axisproto/batch_segment.h"
+#include "axisproto/trapezoid_profile.h"
 #include "axissim/axis_move.h"
 #include "axissim/sim_config.h"
 #include "axissim/tool_path.h"
@@ -42,7 +43,13 @@ class Machine {
   size_t QueueRecords(std::span<const axisnet::BatchRecord> records);
   size_t QueueSegments(std::span<const axisnet::BatchSegment> segments);
   size_t BatchQueued() const { return targets_.size() + (line_ ? 1 : 0); }
-  void SetBatchStartSpeed(int32_t speed) { batch_start_speed_ = speed; }
+  // The start speed (pulses/s) and acceleration (pulses/s²) of the batch
+  // settings: every record queued after this is one line that speeds up from
+  // the start speed and slows down to it again by the line's end.
+  void SetBatchRamp(int32_t start_speed, int32_t acceleration) {
+    batch_start_speed_ = start_speed;
+    batch_acceleration_ = acceleration;
+  }
 
   ToolPath& Path() { return path_; }
   double Now() const { return now_; }
@@ -60,10 +67,12 @@ class Machine {
   struct Target {
     double x, y, z;  // pulses, controller axes 1, 2, 3
     double speed;    // pulses/s along the path
+    double start_speed, acceleration;  // pulses/s and pulses/s²; no acceleration: constant speed
   };
   struct Line {
-    std::array<double, 3> from, to;  // pulses
-    double start, end;               // simulated s
+    std::array<double, 3> from, to;     // pulses
+    double start, end;                  // simulated s
+    axisnet::TrapezoidProfile profile;  // pulses along the line
   };
 
   std::optional<double> NextEvent(double t) const;
@@ -88,6 +97,7 @@ class Machine {
   std::optional<Line> line_;
   double batch_time_ = 0;            // s, how far the batch motion has been computed
   int32_t batch_start_speed_ = 1000;  // pulses/s
+  int32_t batch_acceleration_ = 0;    // pulses/s²; 0 until the batch settings arrive
   double segment_speed_ = 1000;       // pulses/s, set by type-4 segments
   double moved_seconds_ = 0;          // s, moves and lines already over
   ToolPath path_;

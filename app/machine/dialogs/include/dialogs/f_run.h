@@ -63,6 +63,9 @@ class FRun : public QDialog {
   QWidget* BuildDepthSteps();
   void Load();
   RunOptions Options() const;
+  // After a run that ended early, asks whether to go on from the path it
+  // stopped in or start afresh; false when the question was cancelled.
+  bool ChooseStart(RunOptions& options);
   RunEstimate Estimate(const RunOptions& options, HeadPosition start);
   void ShowPlan();
   void SetRunningControls(bool running);
@@ -82,6 +85,8 @@ class FRun : public QDialog {
   std::unique_ptr<JobRun> run_;
   bool selMode_ = false;
   RunSummary lastRun_;
+  int32_t resumePath_ = 0;     // the path a stopped run left unfinished, 0 for none
+  int16_t resumeLayer_ = 0;    // its layer argument
   std::optional<std::vector<PlannedPath>> planned_;  // the document cannot change while the dialog is up
 
   QPushButton* cRun_ = nullptr;

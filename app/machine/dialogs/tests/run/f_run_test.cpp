@@ -108,9 +108,54 @@ TEST_F(FRunOnSimulator, StopLiftsTheToolAndReturnsTheHeadToTheOrigin) {
   EXPECT_LT(run.pathsRun, 6);
   EXPECT_TRUE(HeadAtOriginLifted());
   EXPECT_TRUE(ProgressText().startsWith("Stopped: paths ")) << ProgressText().toStdString();
-  // The next run starts afresh.
+  // Asked where to start, the next run may start afresh.
+  const auto answered = kw::test::AnswerNextModal([](QWidget& box) {
+    QTest::mouseClick(box.findChild<QPushButton*>("ResumeFromStart"), Qt::LeftButton);
+  });
   ClickRun();
+  EXPECT_TRUE(*answered);
   EXPECT_FALSE(dialog().LastRun().stopped);
+  EXPECT_EQ(dialog().LastRun().pathsRun, 6);
+}
+
+TEST_F(FRunOnSimulator, AfterAStopStartOffersToGoOnFromThePathItStoppedIn) {
+  AddStrokes(6);
+  RunScript script;
+  script.Then([&] { return PathsDone() >= 2; }, [&] { QTest::mouseClick(&Button("CStop"), Qt::LeftButton); });
+  ClickRun();
+  ASSERT_TRUE(script.Finished());
+  const int32_t stoppedIn = dialog().LastRun().pathInProgress;
+  ASSERT_GE(stoppedIn, 3);
+  ASSERT_LE(stoppedIn, 6);
+
+  // Cancelled, the question starts nothing and is asked again.
+  QString question;
+  auto answered = kw::test::AnswerNextModal([&](QWidget& box) {
+    question = kw::test::MessageText(box);
+    QTest::keyClick(&box, Qt::Key_Escape);
+  });
+  ClickRun();
+  ASSERT_TRUE(*answered);
+  EXPECT_EQ(question, QString("The last run stopped in path %1 (layer 0). Where should this run start?").arg(stoppedIn));
+  EXPECT_TRUE(dialog().LastRun().stopped);
+
+  QString fromPathCaption;
+  answered = kw::test::AnswerNextModal([&](QWidget& box) {
+    auto* fromPath = box.findChild<QPushButton*>("ResumeFromPath");
+    fromPathCaption = fromPath->text();
+    QTest::mouseClick(fromPath, Qt::LeftButton);
+  });
+  ClickRun();
+  ASSERT_TRUE(*answered);
+  EXPECT_EQ(fromPathCaption, QString("From path %1").arg(stoppedIn));
+  const kw::RunSummary& resumed = dialog().LastRun();
+  EXPECT_FALSE(resumed.stopped);
+  EXPECT_EQ(resumed.pathsRun, 6 - stoppedIn + 1);
+  EXPECT_TRUE(HeadAtOriginLifted());
+  EXPECT_TRUE(ProgressText().startsWith(QString("Finished: paths %1, ").arg(6 - stoppedIn + 1)))
+      << ProgressText().toStdString();
+  // A run that finished leaves nothing to go on from: the next starts without a question.
+  ClickRun();
   EXPECT_EQ(dialog().LastRun().pathsRun, 6);
 }
 

@@ -116,9 +116,9 @@ PathRunner::PathEnd PathRunner::TravelToStart(int32_t x, int32_t y) {
 
 PathRunner::PathEnd PathRunner::LowerTool(int16_t layer) {
   if (layer < 0 || layer > 2) return Wait(kMaskZ);
-  const float heights[] = {s_.ZPen, s_.ZCut, s_.ZHalfCut};
+  const float* heights[] = {&s_.ZPen, &s_.ZCut, &s_.ZHalfCut};
   state_.toolDown = static_cast<int16_t>(layer + 1);  // from the first move on, a stop lifts it
-  return Ended(MoveZToSettled(ydkz_, s_, host_, heights[layer]));
+  return Ended(MoveZToSettled(ydkz_, s_, host_, *heights[layer]));
 }
 
 PathRunner::PathEnd PathRunner::StreamPath(const std::vector<int32_t>& X, const std::vector<int32_t>& Y,

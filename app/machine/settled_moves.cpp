@@ -40,7 +40,7 @@ WaitEnd TravelToSettled(CYdkz& ydkz, const MachineSettings& s, RunHost& host, do
       [&](float atX, float atY, float) { return Near(atX, x, s, 0) && Near(atY, y, s, 1); });
 }
 
-WaitEnd MoveZToSettled(CYdkz& ydkz, const MachineSettings& s, RunHost& host, float z, WaitRules rules) {
+WaitEnd MoveZToSettled(CYdkz& ydkz, const MachineSettings& s, RunHost& host, const float& z, WaitRules rules) {
   return Settle(
       ydkz, host, rules, [&] { return MoveZTo(ydkz, s, z); }, [&](float, float, float atZ) { return Near(atZ, z, s, 2); });
 }

@@ -6,17 +6,22 @@
 namespace kw::soak {
 namespace {
 
-// Positions are whole pulses on both sides; a pulse of slack covers rounding.
-constexpr double kTolerance = 1.01;
+// A travel counts as arrived within a pulse and a half of its aim, and the
+// millimetres it is computed in round by up to half a pulse more.
+constexpr double kTolerance = 2.01;
+// Two points closer than this are one point repeated.
+constexpr double kRepeat = 0.5;
 
-bool Same(const Point& a, const Point& b) {
-  return std::abs(a.x - b.x) <= kTolerance && std::abs(a.y - b.y) <= kTolerance;
+bool Within(const Point& a, const Point& b, double tolerance) {
+  return std::abs(a.x - b.x) <= tolerance && std::abs(a.y - b.y) <= tolerance;
 }
+
+bool Same(const Point& a, const Point& b) { return Within(a, b, kTolerance); }
 
 Polyline WithoutRepeats(const Polyline& line) {
   Polyline out;
   for (const Point& p : line)
-    if (out.empty() || !Same(out.back(), p)) out.push_back(p);
+    if (out.empty() || !Within(out.back(), p, kRepeat)) out.push_back(p);
   return out;
 }
 
@@ -53,7 +58,7 @@ std::vector<Polyline> ToolDownStretches(const std::vector<axissim::PathSample>& 
   std::vector<Polyline> stretches;
   bool down = false;
   for (const axissim::PathSample& s : samples) {
-    const bool nowDown = s.z < upZ - kTolerance;
+    const bool nowDown = s.z < upZ - 1;
     if (nowDown && !down) stretches.emplace_back();
     if (nowDown) stretches.back().push_back({s.x, s.y});
     down = nowDown;

@@ -41,6 +41,11 @@ TEST(CompareCut, AcceptsTheWholeJobAndAStopOnTheWay) {
   EXPECT_EQ(CompareCut(redipped, kStreamed, false), "");
   const std::vector<Polyline> dippedBefore{kStreamed[0], {{-300, 80}}, kStreamed[1]};
   EXPECT_EQ(CompareCut(dippedBefore, kStreamed, false), "");
+  // A travel that stopped a fraction of a pulse short, next to a point one
+  // pulse on: two points on both sides.
+  const std::vector<Polyline> streamedClose{{{-3925, 5440}, {-3926, 5439}, {-3000, 5000}}};
+  const std::vector<Polyline> cutClose{{{-3924.8, 5440}, {-3926, 5439}, {-3000, 5000}}};
+  EXPECT_EQ(CompareCut(cutClose, streamedClose, false), "");
 }
 
 TEST(CompareCut, CatchesWhatAFaultyLinkOrRunLeaves) {

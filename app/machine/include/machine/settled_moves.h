@@ -17,7 +17,8 @@ namespace kw {
 WaitEnd TravelToSettled(CYdkz& ydkz, const MachineSettings& s, RunHost& host, double x, double y,
                         WaitRules rules = {});
 
-// Z to the height z mm, the same way.
-WaitEnd MoveZToSettled(CYdkz& ydkz, const MachineSettings& s, RunHost& host, float z, WaitRules rules = {});
+// Z to the height z mm, the same way. The height is read again at each look,
+// so a depth button pressed while the tool goes down moves the aim along.
+WaitEnd MoveZToSettled(CYdkz& ydkz, const MachineSettings& s, RunHost& host, const float& z, WaitRules rules = {});
 
 }  // namespace kw

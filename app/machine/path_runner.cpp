@@ -150,9 +150,8 @@ PathRunner::PathEnd PathRunner::FinishBatch() {
 }
 
 PathRunner::PathEnd PathRunner::LiftTool() {
-  const PathEnd end = Ended(MoveZToSettled(ydkz_, s_, host_, s_.ZPos_Up));
-  if (end == PathEnd::Cut) state_.toolDown = kNoToolDown;
-  return end;
+  state_.toolDown = kNoToolDown;  // a depth button no longer moves a tool on its way up
+  return Ended(MoveZToSettled(ydkz_, s_, host_, s_.ZPos_Up));
 }
 
 void PathRunner::StopProcedure(bool& CancelB) {

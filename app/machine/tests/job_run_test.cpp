@@ -219,6 +219,20 @@ TEST_F(JobRunTest, DepthButtonMovesALoweredToolAtOnce) {
   EXPECT_EQ(settings.ZPosVal_Pen, 6);
 }
 
+// The lift waits until the tool is really up: a depth button pressed on its
+// way up must not send it down again.
+TEST_F(JobRunTest, DepthButtonWhileTheToolLiftsLeavesItGoingUp) {
+  AddPath(doc, {{-50, 10}, {-40, 10}});
+  bool pressed = false;
+  host.onEvents = [&] {
+    if (!pressed && !fake.calls.empty() && fake.calls.back().rfind("Pmove(4,-200", 0) == 0) run.ToolAdd(0), pressed = true;
+  };
+  run.Run(doc, {});
+  EXPECT_TRUE(pressed);
+  EXPECT_EQ(fake.CallsStartingWith("Pmove(4"), (Calls{"Pmove(4,200,1200,120000,15000)", "Pmove(4,-200,1200,120000,15000)",
+                                                       "Pmove(4,0,1200,120000,15000)"}));
+}
+
 TEST_F(JobRunTest, DepthButtonsStopAtTheirEndsAndMoveNothingWithTheToolUp) {
   settings.ZPosVal_Cut = 10;
   settings.ZPosVal_HalfCut = 0;

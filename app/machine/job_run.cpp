@@ -76,7 +76,7 @@ RunSummary JobRun::Run(kw::pathcore::CPathObj& doc, const RunOptions& options) {
     const std::exception_ptr failure = PlayWorkData(doc, options);
     if (options.cutOff && state_.stopFlag == 0)
       cutOff_ = CutPaperOff(ydkz_, s_, cutLayers_, host_, options.feed, JobYmax(doc, options.selection));
-    ReturnToOrigin(ydkz_, s_, host_);
+    LeaveMachineAtOrigin();
     if (failure) std::rethrow_exception(failure);
   }
   RunSummary summary = Summary();
@@ -101,6 +101,17 @@ std::exception_ptr JobRun::PlayWorkData(kw::pathcore::CPathObj& doc, const RunOp
     return std::current_exception();
   }
   return runner.Failure();
+}
+
+// A controller that stopped answering on the way back may answer again once
+// the link's resends are spent, so the return is tried once more before the
+// run reports the link failed.
+void JobRun::LeaveMachineAtOrigin() {
+  if (ReturnToOrigin(ydkz_, s_, host_) || ReturnToOrigin(ydkz_, s_, host_)) return;
+  state_.stopFlag = -1;
+  if (state_.communicationFailed) return;  // already reported
+  state_.communicationFailed = true;
+  ShowRunMessage(host_, state_, "0024");
 }
 
 bool JobRun::Refused(kw::pathcore::CPathObj& doc, const RunOptions& options) {

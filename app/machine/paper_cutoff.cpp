@@ -2,6 +2,7 @@
 
 #include "machine/machine_moves.h"
 #include "machine/machine_wait.h"
+#include "machine/settled_moves.h"
 
 namespace kw {
 
@@ -37,8 +38,9 @@ bool CutPaperOff(CYdkz& ydkz, const MachineSettings& s, const CCutLayer& cutLaye
 }
 
 bool ReturnToOrigin(CYdkz& ydkz, const MachineSettings& s, RunHost& host) {
-  if (MoveZTo(ydkz, s, s.ZPos_Up) != 0 || !WaitStill(ydkz, host, kMaskAll)) return false;
-  return TravelTo(ydkz, s, 0, 0) == 0 && WaitStill(ydkz, host, kMaskAll);
+  const WaitRules afterTheJob{.holdWhilePaused = true, .stopEnds = false};
+  if (MoveZToSettled(ydkz, s, host, s.ZPos_Up, afterTheJob) != WaitEnd::Still) return false;
+  return TravelToSettled(ydkz, s, host, 0, 0, afterTheJob) == WaitEnd::Still;
 }
 
 }  // namespace kw

@@ -6,6 +6,7 @@
 #include "machine/machine_moves.h"
 #include "machine/machine_wait.h"
 #include "machine/prolong_adjust.h"
+#include "machine/settled_moves.h"
 #include "support/round_half_even.h"
 
 namespace kw {
@@ -102,8 +103,10 @@ PathRunner::PathEnd PathRunner::RunPath(const std::vector<int32_t>& X, const std
   return end;
 }
 
-PathRunner::PathEnd PathRunner::Wait(int32_t mask) {
-  switch (WaitForMask(ydkz_, host_, mask)) {
+PathRunner::PathEnd PathRunner::Wait(int32_t mask) { return Ended(WaitForMask(ydkz_, host_, mask)); }
+
+PathRunner::PathEnd PathRunner::Ended(WaitEnd end) {
+  switch (end) {
     case WaitEnd::Still:
       return PathEnd::Cut;
     case WaitEnd::Stopped:
@@ -116,17 +119,14 @@ PathRunner::PathEnd PathRunner::Wait(int32_t mask) {
 }
 
 PathRunner::PathEnd PathRunner::TravelToStart(int32_t x, int32_t y) {
-  if (TravelTo(ydkz_, s_, x / kx_, y / ky_) != 0) return PathEnd::CommunicationError;
-  return Wait(kMaskXYZ);
+  return Ended(TravelToSettled(ydkz_, s_, host_, x / kx_, y / ky_));
 }
 
 PathRunner::PathEnd PathRunner::LowerTool(int16_t layer) {
-  if (layer >= 0 && layer <= 2) {
-    const float heights[] = {s_.ZPen, s_.ZCut, s_.ZHalfCut};
-    if (MoveZTo(ydkz_, s_, heights[layer]) != 0) return PathEnd::CommunicationError;
-    state_.toolDown = static_cast<int16_t>(layer + 1);
-  }
-  return Wait(kMaskZ);
+  if (layer < 0 || layer > 2) return Wait(kMaskZ);
+  const float* heights[] = {&s_.ZPen, &s_.ZCut, &s_.ZHalfCut};
+  state_.toolDown = static_cast<int16_t>(layer + 1);  // from the first move on, a stop lifts it
+  return Ended(MoveZToSettled(ydkz_, s_, host_, *heights[layer]));
 }
 
 PathRunner::PathEnd PathRunner::StreamPath(const std::vector<int32_t>& X, const std::vector<int32_t>& Y,
@@ -158,9 +158,8 @@ PathRunner::PathEnd PathRunner::FinishBatch() {
 }
 
 PathRunner::PathEnd PathRunner::LiftTool() {
-  if (MoveZTo(ydkz_, s_, s_.ZPos_Up) != 0) return PathEnd::CommunicationError;
-  state_.toolDown = kNoToolDown;
-  return Wait(kMaskZ);
+  state_.toolDown = kNoToolDown;  // a depth button no longer moves a tool on its way up
+  return Ended(MoveZToSettled(ydkz_, s_, host_, s_.ZPos_Up));
 }
 
 void PathRunner::NoteStoppedAt(int32_t path, int16_t layer) {
@@ -174,12 +173,11 @@ void PathRunner::StopProcedure(bool& CancelB) {
   const WaitRules untilStill{.holdWhilePaused = false, .stopEnds = false};
   WaitForMask(ydkz_, host_, kMaskXYZ, untilStill);
   try {
-    MoveZTo(ydkz_, s_, s_.ZPos_Up);
+    MoveZToSettled(ydkz_, s_, host_, s_.ZPos_Up, untilStill);
   } catch (...) {
     if (!failure_) failure_ = std::current_exception();
   }
   state_.toolDown = kNoToolDown;
-  WaitForMask(ydkz_, host_, kMaskZ, untilStill);
 }
 
 void PathRunner::CountCut(const std::vector<int32_t>& X, const std::vector<int32_t>& Y) {

@@ -76,6 +76,11 @@ ControllerState Simulator::StateCopy() {
   return With([](Machine&, ControllerState& s) { return s; });
 }
 
+FaultCounts Simulator::FaultsInjected() {
+  std::lock_guard guard(lock_);
+  return faults_.Counts();
+}
+
 std::vector<axisnet::BatchRecord> Simulator::RecordsTaken() {
   return With([](Machine&, ControllerState& s) { return s.records_taken; });
 }
@@ -125,8 +130,9 @@ void Simulator::ReceiveOne() {
 void Simulator::Answer(std::vector<uint8_t> request_bytes, const sockaddr_in& from) {
   std::lock_guard guard(lock_);
   machine_.AdvanceTo(SimNow());
-  const auto request = axisnet::ParseRequest(request_bytes);
   const FaultPlan plan = faults_.Plan();
+  if (plan.corrupt_request && !request_bytes.empty()) request_bytes[request_bytes.size() / 2] ^= 0x5A;
+  const auto request = axisnet::ParseRequest(request_bytes);
   if (!request || plan.lose_request) {
     TraceLine("in ", request_bytes, request ? " (lost)" : " (malformed, ignored)");
     return;

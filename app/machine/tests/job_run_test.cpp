@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 
 #include "run_test_setup.h"
 
@@ -190,6 +192,51 @@ TEST_F(JobRunTest, DroppedLinkShowsCommunicationErrorAndEnds) {
   EXPECT_EQ(summary.pathInProgress, 1);  // the run can go on from the path the link was lost in
 }
 
+// A move whose reply was lost is resent and carried out a second time: the
+// travel and the tool heights are read back and put right before the tool
+// goes on, and the head still ends at the origin.
+TEST_F(JobRunTest, MovesCarriedOutTwiceAreCorrectedBeforeTheToolGoesOn) {
+  AddPath(doc, {{-50, 10}, {-40, 10}});
+  AddPath(doc, {{-30, 20}, {-20, 20}});
+  int moves = 0;
+  std::vector<std::array<int, 3>> atBegin;  // X, Y, Z pulses when each batch began
+  fake.afterCall = [&](const std::string& call) {
+    if (call.rfind("BatchBegin", 0) == 0) atBegin.push_back({fake.positions[0], fake.positions[1], fake.positions[3]});
+    int axis = 0, distance = 0;
+    if (std::sscanf(call.c_str(), "Pmove(%d,%d", &axis, &distance) == 2 && ++moves % 3 == 1)
+      fake.positions[axis - 1] += distance;
+  };
+  const kw::RunSummary summary = run.Run(doc, {});
+  EXPECT_FALSE(summary.stopped);
+  EXPECT_EQ(summary.pathsRun, 2);
+  const int pen = 200;  // pulses: the pen's 2 mm
+  EXPECT_EQ(atBegin, (std::vector<std::array<int, 3>>{{-5000, 1000, pen}, {-3000, 2000, pen}}));
+  EXPECT_TRUE(HeadAtOrigin());
+}
+
+// The way back to the origin meets a controller that does not answer: once,
+// and the return is tried again and arrives; for good, and the run reports
+// the failed link instead of ending as if all went well.
+TEST_F(JobRunTest, AReturnThatFailsIsTriedAgainAndReportedWhenTheLinkStaysDown) {
+  for (const bool linkStaysDown : {false, true}) {
+    Reset();
+    kw::pathcore::CPathObj job;
+    AddPath(job, {{-50, 10}, {-40, 10}});
+    fake.afterCall = [&](const std::string& call) {
+      if (call.rfind("Pmove(4,-200", 0) != 0) return;  // the lift after the path
+      fake.failFunction = "GetPosDev";
+      fake.failAt = 2;  // the lift's own read-back passes, the return's first read fails
+      fake.dropLink = linkStaysDown;
+    };
+    const kw::RunSummary summary = run.Run(job, {});
+    EXPECT_EQ(summary.pathsRun, 1);
+    EXPECT_EQ(summary.communicationFailed, linkStaysDown);
+    EXPECT_EQ(summary.stopped, linkStaysDown);
+    EXPECT_EQ(summary.messageKeys, linkStaysDown ? Calls{"0024"} : Calls{});
+    EXPECT_EQ(HeadAtOrigin(), !linkStaysDown);
+  }
+}
+
 TEST_F(JobRunTest, SelectionRunCutsOnlyTheSelectedObjects) {
   AddPath(doc, {{-50, 10}, {-40, 10}});
   AddPath(doc, {{-30, 10}, {-20, 10}});
@@ -216,6 +263,20 @@ TEST_F(JobRunTest, DepthButtonMovesALoweredToolAtOnce) {
   EXPECT_EQ(z, (Calls{"Pmove(4,200,1200,120000,15000)", "Pmove(4,20,1200,120000,15000)",
                       "Pmove(4,-220,1200,120000,15000)", "Pmove(4,0,1200,120000,15000)"}));
   EXPECT_EQ(settings.ZPosVal_Pen, 6);
+}
+
+// The lift waits until the tool is really up: a depth button pressed on its
+// way up must not send it down again.
+TEST_F(JobRunTest, DepthButtonWhileTheToolLiftsLeavesItGoingUp) {
+  AddPath(doc, {{-50, 10}, {-40, 10}});
+  bool pressed = false;
+  host.onEvents = [&] {
+    if (!pressed && !fake.calls.empty() && fake.calls.back().rfind("Pmove(4,-200", 0) == 0) run.ToolAdd(0), pressed = true;
+  };
+  run.Run(doc, {});
+  EXPECT_TRUE(pressed);
+  EXPECT_EQ(fake.CallsStartingWith("Pmove(4"), (Calls{"Pmove(4,200,1200,120000,15000)", "Pmove(4,-200,1200,120000,15000)",
+                                                       "Pmove(4,0,1200,120000,15000)"}));
 }
 
 TEST_F(JobRunTest, DepthButtonsStopAtTheirEndsAndMoveNothingWithTheToolUp) {

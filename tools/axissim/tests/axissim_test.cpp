@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 
 #include "axisproto/batch_record.h"
 #include "axisproto/big_endian.h"
 #include "axissim/axis_move.h"
 #include "axissim/command_handler.h"
+#include "axissim/fault_injector.h"
 #include "axissim/machine.h"
 #include "axissim/tool_path.h"
 
@@ -196,3 +198,33 @@ TEST(CommandHandler, MalformedAndUnknownRequestsGetNoAnswerData) {
 
 }  // namespace
 }  // namespace kw::axissim
+
+TEST(FaultInjector, ASilentStretchLosesEveryRequestInsideItAndNoneAfter) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point t0 = Clock::now();
+  kw::axissim::Faults faults;
+  faults.silent_from = t0 + std::chrono::seconds(1);
+  faults.silent_until = t0 + std::chrono::seconds(3);
+  kw::axissim::FaultInjector injector;
+  injector.Set(faults);
+  EXPECT_FALSE(injector.Plan(t0).lose_request);
+  EXPECT_TRUE(injector.Plan(t0 + std::chrono::seconds(1)).lose_request);
+  EXPECT_TRUE(injector.Plan(t0 + std::chrono::milliseconds(2999)).silenced);
+  EXPECT_FALSE(injector.Plan(t0 + std::chrono::seconds(3)).lose_request);
+  EXPECT_EQ(injector.Counts().silenced, 2u);
+  EXPECT_EQ(injector.Counts().lose_request, 0u);  // silence is counted on its own
+}
+
+TEST(FaultInjector, ACorruptedRequestIsNeitherCarriedOutNorAnsweredAndIsCounted) {
+  kw::axissim::Faults faults;
+  faults.corrupt_request = 1;
+  faults.drop_reply = 1;  // would apply to a request that arrived whole
+  kw::axissim::FaultInjector injector;
+  injector.Set(faults);
+  const kw::axissim::FaultPlan plan = injector.Plan();
+  EXPECT_TRUE(plan.corrupt_request);
+  EXPECT_FALSE(plan.drop_reply);
+  EXPECT_EQ(injector.Counts().corrupt_request, 1u);
+  injector.Set({});
+  EXPECT_EQ(injector.Counts().corrupt_request, 0u);  // counts start again with new faults
+}

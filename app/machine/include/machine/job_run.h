@@ -80,6 +80,9 @@ class JobRun {
 
   // Every path through the controller; an error thrown on the way, if any.
   std::exception_ptr PlayWorkData(kw::pathcore::CPathObj& doc, const RunOptions& options);
+  // Tool up and head at the origin; a return that fails twice counts as a
+  // failed link.
+  void LeaveMachineAtOrigin();
   void FollowWithLoweredTool();
   RunSummary Summary() const;
 

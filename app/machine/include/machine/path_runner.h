@@ -11,6 +11,7 @@
 #include "machine/cut_layer.h"
 #include "machine/cydkz.h"
 #include "machine/machine_settings.h"
+#include "machine/machine_wait.h"
 #include "machine/run_host.h"
 #include "machine/run_state.h"
 #include "pathcore/path_obj_events.h"
@@ -51,6 +52,7 @@ class PathRunner : public kw::pathcore::CPathObjEvents {
   PathEnd Wait(int32_t mask);
   // A run resumed from path can cut it again from its start.
   void NoteStoppedAt(int32_t path, int16_t layer);
+  PathEnd Ended(WaitEnd end);
   void StopProcedure(bool& CancelB);
   void CountCut(const std::vector<int32_t>& X, const std::vector<int32_t>& Y);
 

@@ -36,6 +36,8 @@ class Simulator {
   uint16_t Port() const { return port_; }
 
   void SetFaults(const Faults& faults);
+  // What the faults did to the requests since they were last set.
+  FaultCounts FaultsInjected();
   // Writes one line per datagram in and out; an empty path stops the trace.
   void SetTraceFile(const std::string& path);
 

@@ -1,6 +1,8 @@
 // The controller link's side of the wire: replies assembled byte by byte as
 // the link receives them, and the same bytes taken as a request frame as the
 // simulated controller does.
+#include <array>
+
 #include "axisproto/batch_record.h"
 #include "axisproto/batch_segment.h"
 #include "axisproto/big_endian.h"
@@ -32,9 +34,9 @@ void ReadReplyData(const net::ReplyParser& parser) {
 void DecodeBatchField(uint8_t command, Bytes data) {
   try {
     if (command == net::command::kRecords) {
-      for (const auto& r : net::DecodeRecords(data)) Keep(r.x + r.y + r.z + r.auxiliary + r.speed);
+      for (const auto& r : net::DecodeRecords(data)) KeepAll(std::array{r.x, r.y, r.z, r.auxiliary, r.speed});
     } else if (command == net::command::kSegments) {
-      for (const auto& s : net::DecodeSegments(data)) Keep(s.x + s.y + s.z + s.speed_or_length + s.auxiliary);
+      for (const auto& s : net::DecodeSegments(data)) KeepAll(std::array{s.x, s.y, s.z, s.speed_or_length, s.auxiliary});
     }
   } catch (const kw::ReadPastEnd&) {
   }

@@ -11,9 +11,6 @@ namespace kw::pathcore {
 namespace {
 
 constexpr int32_t kFormatMark = 1;
-// A capacity that no point array backs (the document has no points) is taken
-// on trust only up to this size, so a corrupt count cannot demand gigabytes.
-constexpr int32_t kMaxUnbackedPointCap = 16'000'000;
 
 // Thrown for counts that contradict each other; handled like a truncation.
 struct InconsistentImage {};
@@ -115,9 +112,11 @@ void ReadPoints(kw::ByteReader& in, PathStore& s) {
     s.PointX = ReadSingles(in, s.PointCap);
     s.PointY = ReadSingles(in, s.PointCap);
   } else {
-    Check(s.PointCap <= kMaxUnbackedPointCap);
-    s.PointX.assign(static_cast<size_t>(s.PointCap) + 1, 0.0f);
-    s.PointY.assign(static_cast<size_t>(s.PointCap) + 1, 0.0f);
+    // Without points the capacity is only a reservation, and a corrupt one could
+    // ask for gigabytes of zeros: the document starts from an empty store's.
+    s.PointCap = 0;
+    s.PointX.assign(1, 0.0f);
+    s.PointY.assign(1, 0.0f);
   }
 }
 

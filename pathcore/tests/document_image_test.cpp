@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "image_test_support.h"
@@ -33,6 +34,23 @@ TEST_F(DocumentImageTest, NewDocumentImageIsTheNinetyEightByteSkeleton) {
   EXPECT_TRUE(std::equal(guid.begin(), guid.end(), stored.begin()));
   EXPECT_EQ(in.I16(), -2);
   EXPECT_TRUE(in.AtEnd());
+}
+
+// Found by fuzzing: a 13-byte image asked for gigabytes of zeroed points.
+TEST_F(DocumentImageTest, ReservedCapacityOfAnEmptyImageIsNotAllocated) {
+  kw::pathcore::CPathObj empty;
+  std::vector<uint8_t> image;
+  int32_t size = 0;
+  empty.GetBin(image, size);
+  const int32_t huge = 2'000'000'000;
+  std::memcpy(image.data() + 8, &huge, sizeof huge);  // the point capacity after the mark and PointN
+
+  kw::pathcore::CPathObj doc;
+  ASSERT_EQ(doc.SetBin(image, size), 0);
+  EXPECT_EQ(StoreOf(doc).PointCap, 0);
+  EXPECT_EQ(StoreOf(doc).PointX.size(), 1u);
+  Add(doc, {{1, 2}, {3, 4}}, 1);
+  EXPECT_EQ(doc.Count(), 1);
 }
 
 TEST_F(DocumentImageTest, PointArraysAreWrittenToTheirCapacity) {

@@ -15,6 +15,7 @@
 #include "machine/run_preparation.h"
 #include "pathcore/path_obj.h"
 #include "recording_axisnet.h"
+#include "simulator_job_settings.h"
 #include "soak_plan.h"
 
 namespace kw::soak {
@@ -27,18 +28,6 @@ struct SoakHost final : RunHost {
   Clock::time_point stopAt = Clock::time_point::max();
   bool StopRequested() override { return Clock::now() >= stopAt; }
 };
-
-MachineSettings JobSettings(uint16_t port) {
-  MachineSettings s;
-  s.ControllerAddress = "127.0.0.1";
-  s.ControllerPort = port;
-  s.ZPos_Up = -2;
-  s.ZPosMin_Pen = s.ZPosMax_Pen = -8;
-  s.ZPosMin_Cut = s.ZPosMax_Cut = -12;
-  s.ZPosMin_HalfCut = s.ZPosMax_HalfCut = -10;
-  ComputeToolHeights(s);
-  return s;
-}
 
 void BuildDocument(const JobPlan& plan, pathcore::CPathObj& doc) {
   for (const PlannedPath& path : plan.paths) doc.AddPath(path.x, path.y, path.layer);
@@ -128,7 +117,7 @@ JobReport RunSoakJob(AxisnetApi& library, const SoakOptions& options, uint32_t s
   axissim::SimConfig config;
   config.speedup = options.speedup;
   axissim::Simulator sim(config);
-  MachineSettings s = JobSettings(sim.Start(0));
+  MachineSettings s = kw::test::SampleSettings(sim.Start(0));
   RecordingAxisnet axisnet(library);
   CYdkz ydkz(axisnet, s);
   library.SetTimeOut(options.replyTimeoutMs);

@@ -14,20 +14,9 @@
 #include "machine/machine_settings.h"
 #include "machine/run_preparation.h"
 #include "pathcore/path_obj.h"
+#include "simulator_job_settings.h"
 
 namespace kw::test {
-
-inline MachineSettings SampleSettings(uint16_t port) {
-  MachineSettings s;
-  s.ControllerAddress = "127.0.0.1";
-  s.ControllerPort = port;
-  s.ZPos_Up = -2;
-  s.ZPosMin_Pen = s.ZPosMax_Pen = -8;
-  s.ZPosMin_Cut = s.ZPosMax_Cut = -12;
-  s.ZPosMin_HalfCut = s.ZPosMax_HalfCut = -10;
-  ComputeToolHeights(s);
-  return s;
-}
 
 struct SampleOnSimulator {
   explicit SampleOnSimulator(axissim::Simulator& sim, const char* dxf = KW_SAMPLES_DIR "/badge.dxf")

@@ -27,31 +27,37 @@ class RecordingEngine : public QPaintEngine {
   void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
 
   void drawPath(const QPainterPath& path) override {
-    if (!Visible()) return;
-    for (Polyline& line : FlattenPath(path, ToPaper(), tolerance_)) shapes.push_back(std::move(line));
+    if (!Wanted()) return;
+    for (Polyline& line : FlattenPath(path, ToPaper(), tolerance_)) Keep(std::move(line));
   }
   void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
-    if (!Visible()) return;
-    shapes.push_back(MapPolygon(QPolygonF(QList<QPointF>(points, points + count)), ToPaper(), mode != PolylineMode));
+    if (!Wanted()) return;
+    Keep(MapPolygon(QPolygonF(QList<QPointF>(points, points + count)), ToPaper(), mode != PolylineMode));
   }
   void drawLines(const QLineF* lines, int count) override {
-    if (!Visible()) return;
-    for (int i = 0; i < count; ++i)
-      shapes.push_back(MapPolygon(QPolygonF({lines[i].p1(), lines[i].p2()}), ToPaper(), false));
+    if (!Wanted()) return;
+    for (int i = 0; i < count; ++i) Keep(MapPolygon(QPolygonF({lines[i].p1(), lines[i].p2()}), ToPaper(), false));
   }
   void drawRects(const QRectF* rects, int count) override {
-    if (!Visible()) return;
-    for (int i = 0; i < count; ++i) shapes.push_back(MapPolygon(QPolygonF(rects[i]), ToPaper(), false));
+    if (!Wanted()) return;
+    for (int i = 0; i < count; ++i) Keep(MapPolygon(QPolygonF(rects[i]), ToPaper(), false));
   }
   void drawEllipse(const QRectF& rect) override {
-    if (Visible()) shapes.push_back(FlattenEllipse(rect, ToPaper(), tolerance_));
+    if (Wanted()) Keep(FlattenEllipse(rect, ToPaper(), tolerance_));
   }
   // Text goes through QPaintEngine::drawTextItem, which fills the glyph
   // outlines with drawPath, as the renderer would draw them.
 
   std::vector<Polyline> shapes;
+  bool overflowed = false;
 
  private:
+  void Keep(Polyline line) {
+    points_ += line.size();
+    if (points_ > kMostSvgPoints) overflowed = true;
+    if (!overflowed) shapes.push_back(std::move(line));
+  }
+  bool Wanted() const { return !overflowed && Visible(); }
   // A shape with neither stroke nor fill is not seen, so it is not cut.
   bool Visible() const {
     const QPainter* p = painter();
@@ -61,6 +67,7 @@ class RecordingEngine : public QPaintEngine {
 
   QTransform toPaper_;
   double tolerance_;
+  std::size_t points_ = 0;
 };
 
 // Points repeated in a row say nothing; a point out of any range (an
@@ -77,16 +84,17 @@ Polyline Tidied(const Polyline& line) {
 }  // namespace
 
 ShapeRecorder::ShapeRecorder(const QTransform& toPaper, double tolerance)
-    : engine_(std::make_unique<RecordingEngine>(toPaper, tolerance)),
-      shapes_(static_cast<RecordingEngine*>(engine_.get())->shapes) {}
+    : engine_(std::make_unique<RecordingEngine>(toPaper, tolerance)) {}
 
 ShapeRecorder::~ShapeRecorder() = default;
 
 QPaintEngine* ShapeRecorder::paintEngine() const { return engine_.get(); }
 
+bool ShapeRecorder::Overflowed() const { return static_cast<const RecordingEngine&>(*engine_).overflowed; }
+
 std::vector<Polyline> ShapeRecorder::Shapes() const {
   std::vector<Polyline> shapes;
-  for (const Polyline& line : shapes_) {
+  for (const Polyline& line : static_cast<const RecordingEngine&>(*engine_).shapes) {
     Polyline kept = Tidied(line);
     if (kept.size() >= 2) shapes.push_back(std::move(kept));
   }

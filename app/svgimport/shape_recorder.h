@@ -20,13 +20,14 @@ class ShapeRecorder : public QPaintDevice {
   QPaintEngine* paintEngine() const override;
   // What has been painted so far, without repeated or non-finite points.
   std::vector<Polyline> Shapes() const;
+  // True once the shapes reached kMostSvgPoints; what came after was dropped.
+  bool Overflowed() const;
 
  protected:
   int metric(PaintDeviceMetric metric) const override;
 
  private:
   std::unique_ptr<QPaintEngine> engine_;
-  std::vector<Polyline>& shapes_;
 };
 
 }  // namespace kw::svgimport

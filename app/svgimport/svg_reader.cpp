@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <memory>
+#include <string>
 
 #include "shape_recorder.h"
 #include "svg_page.h"
@@ -76,6 +77,10 @@ bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string&
   {
     QPainter painter(&recorder);
     renderer.render(&painter, box);
+  }
+  if (recorder.Overflowed()) {
+    error = "far too large: over " + std::to_string(kMostSvgPoints) + " points once its curves are cut into chords";
+    return false;
   }
   paths = recorder.Shapes();
   return true;

@@ -50,6 +50,19 @@ TEST(SvgInput, GzippedFileIsRefusedRatherThanMisplaced) {
   std::filesystem::remove(file);
 }
 
+TEST(SvgInput, TextScaledBeyondAnyTableIsRefusedRatherThanCutIntoMillionsOfChords) {
+  const auto file = std::filesystem::temp_directory_path() / "kw_svgimport_huge_text.svg";
+  std::ofstream(file) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="60mm" height="40mm" viewBox="0 0 60 40">)"
+                      << R"x(<text transform="scale(1e9)" font-size="20" fill="black">)x" << std::string(400, 'S')
+                      << "</text></svg>";
+  CPathObj doc;
+  std::string error;
+  EXPECT_FALSE(kw::svgimport::SvgInput(doc, file.string(), error));
+  EXPECT_NE(error.find("far too large"), std::string::npos) << error;
+  EXPECT_EQ(doc.Count(), 0);
+  std::filesystem::remove(file);
+}
+
 TEST(SvgCorpus, EverySvgFileReadsWithoutAFault) {
   KW_SKIP_WITHOUT_CORPUS();
   int files = 0;

@@ -2,6 +2,7 @@
 // renderer draws it, becomes polylines in millimetres with Y pointing up.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ using Polyline = std::vector<PointMm>;
 
 // Largest distance between a curve and the chords it is cut into, in mm.
 inline constexpr double kChordErrorMm = 0.01;
+
+// More points than any drawing for a table has once its curves are cut into
+// chords: a file that needs more (text scaled to kilometres, say) is refused.
+inline constexpr std::size_t kMostSvgPoints = 4'000'000;
 
 // Reads the file's shapes (paths, lines, polylines, polygons, rectangles,
 // circles, ellipses and text outlines, with their transforms). False, with a

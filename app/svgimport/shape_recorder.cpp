@@ -1,6 +1,7 @@
 #include "shape_recorder.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "path_flattening.h"
@@ -27,7 +28,7 @@ class RecordingEngine : public QPaintEngine {
   void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
 
   void drawPath(const QPainterPath& path) override {
-    if (!Wanted()) return;
+    if (!Wanted() || TooFar(ToPaper().mapRect(path.controlPointRect()))) return;
     for (Polyline& line : FlattenPath(path, ToPaper(), tolerance_)) Keep(std::move(line));
   }
   void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
@@ -43,21 +44,30 @@ class RecordingEngine : public QPaintEngine {
     for (int i = 0; i < count; ++i) Keep(MapPolygon(QPolygonF(rects[i]), ToPaper(), false));
   }
   void drawEllipse(const QRectF& rect) override {
-    if (Wanted()) Keep(FlattenEllipse(rect, ToPaper(), tolerance_));
+    if (Wanted() && !TooFar(ToPaper().mapRect(rect))) Keep(FlattenEllipse(rect, ToPaper(), tolerance_));
   }
   // Text goes through QPaintEngine::drawTextItem, which fills the glyph
   // outlines with drawPath, as the renderer would draw them.
 
   std::vector<Polyline> shapes;
-  bool overflowed = false;
+  ShapeRecorder::Refusal refusal = ShapeRecorder::Refusal::None;
 
  private:
   void Keep(Polyline line) {
     points_ += line.size();
-    if (points_ > kMostSvgPoints) overflowed = true;
-    if (!overflowed) shapes.push_back(std::move(line));
+    if (points_ > kMostSvgPoints) refusal = ShapeRecorder::Refusal::TooManyPoints;
+    if (refusal == ShapeRecorder::Refusal::None) shapes.push_back(std::move(line));
   }
-  bool Wanted() const { return !overflowed && Visible(); }
+  // Checked before a curve is cut into chords, which at such a size would take
+  // the most chords allowed each. Infinite bounds (an overflowing transform)
+  // are left to the flattening, which drops such points.
+  bool TooFar(const QRectF& bounds) {
+    const double reach = std::max({std::abs(bounds.left()), std::abs(bounds.right()), std::abs(bounds.top()),
+                                   std::abs(bounds.bottom())});
+    if (std::isfinite(reach) && reach > kFarthestSvgMm) refusal = ShapeRecorder::Refusal::TooFar;
+    return refusal != ShapeRecorder::Refusal::None;
+  }
+  bool Wanted() const { return refusal == ShapeRecorder::Refusal::None && Visible(); }
   // A shape with neither stroke nor fill is not seen, so it is not cut.
   bool Visible() const {
     const QPainter* p = painter();
@@ -90,7 +100,7 @@ ShapeRecorder::~ShapeRecorder() = default;
 
 QPaintEngine* ShapeRecorder::paintEngine() const { return engine_.get(); }
 
-bool ShapeRecorder::Overflowed() const { return static_cast<const RecordingEngine&>(*engine_).overflowed; }
+ShapeRecorder::Refusal ShapeRecorder::Refused() const { return static_cast<const RecordingEngine&>(*engine_).refusal; }
 
 std::vector<Polyline> ShapeRecorder::Shapes() const {
   std::vector<Polyline> shapes;

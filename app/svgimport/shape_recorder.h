@@ -20,8 +20,10 @@ class ShapeRecorder : public QPaintDevice {
   QPaintEngine* paintEngine() const override;
   // What has been painted so far, without repeated or non-finite points.
   std::vector<Polyline> Shapes() const;
-  // True once the shapes reached kMostSvgPoints; what came after was dropped.
-  bool Overflowed() const;
+  // Why the drawing cannot be cut, if it cannot: more than kMostSvgPoints, or
+  // a curve beyond kFarthestSvgMm. What came after was not kept.
+  enum class Refusal { None, TooManyPoints, TooFar };
+  Refusal Refused() const;
 
  protected:
   int metric(PaintDeviceMetric metric) const override;

@@ -78,8 +78,12 @@ bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string&
     QPainter painter(&recorder);
     renderer.render(&painter, box);
   }
-  if (recorder.Overflowed()) {
+  if (recorder.Refused() == ShapeRecorder::Refusal::TooManyPoints) {
     error = "far too large: over " + std::to_string(kMostSvgPoints) + " points once its curves are cut into chords";
+    return false;
+  }
+  if (recorder.Refused() == ShapeRecorder::Refusal::TooFar) {
+    error = "far too large: a curve reaches over a kilometre from the origin";
     return false;
   }
   paths = recorder.Shapes();

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
 
 #include "pathcore/path_obj.h"
 #include "svg_test_support.h"
@@ -50,16 +52,29 @@ TEST(SvgInput, GzippedFileIsRefusedRatherThanMisplaced) {
   std::filesystem::remove(file);
 }
 
-TEST(SvgInput, TextScaledBeyondAnyTableIsRefusedRatherThanCutIntoMillionsOfChords) {
-  const auto file = std::filesystem::temp_directory_path() / "kw_svgimport_huge_text.svg";
-  std::ofstream(file) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="60mm" height="40mm" viewBox="0 0 60 40">)"
-                      << R"x(<text transform="scale(1e9)" font-size="20" fill="black">)x" << std::string(400, 'S')
-                      << "</text></svg>";
-  CPathObj doc;
-  std::string error;
-  EXPECT_FALSE(kw::svgimport::SvgInput(doc, file.string(), error));
-  EXPECT_NE(error.find("far too large"), std::string::npos) << error;
-  EXPECT_EQ(doc.Count(), 0);
+// Text scaled to a thousand kilometres, then 28,000 curves of 150 chords each:
+// both refused rather than cut into millions of chords, and nothing added.
+TEST(SvgInput, DrawingsFarTooLargeToCutAreRefused) {
+  const auto file = std::filesystem::temp_directory_path() / "kw_svgimport_far_too_large.svg";
+  const std::string head = R"(<svg xmlns="http://www.w3.org/2000/svg" width="60mm" height="40mm" viewBox="0 0 60 40">)";
+  // Spread over 28 paths: a single path this long was not read whole.
+  std::string manyCurves;
+  for (int path = 0; path < 28; ++path) {
+    manyCurves += R"(<path fill="none" stroke="black" d=")";
+    for (int i = 0; i < 1'000; ++i) manyCurves += " M0,0 C100,300 200,300 300,0";
+    manyCurves += R"("/>)";
+  }
+  const std::pair<std::string, std::string> cases[] = {
+      {R"x(<text transform="scale(1e9)" font-size="20" fill="black">SSSS</text>)x", "over a kilometre"},
+      {manyCurves, "points once its curves"}};
+  for (const auto& [body, reason] : cases) {
+    std::ofstream(file) << head << body << "</svg>";
+    CPathObj doc;
+    std::string error;
+    EXPECT_FALSE(kw::svgimport::SvgInput(doc, file.string(), error));
+    EXPECT_NE(error.find(reason), std::string::npos) << error;
+    EXPECT_EQ(doc.Count(), 0);
+  }
   std::filesystem::remove(file);
 }
 

@@ -26,6 +26,9 @@ inline constexpr double kChordErrorMm = 0.01;
 // More points than any drawing for a table has once its curves are cut into
 // chords: a file that needs more (text scaled to kilometres, say) is refused.
 inline constexpr std::size_t kMostSvgPoints = 4'000'000;
+// A curve farther than this from the origin (a kilometre) belongs to no
+// table; a drawing with one is refused before it is cut into chords.
+inline constexpr double kFarthestSvgMm = 1e6;
 
 // Reads the file's shapes (paths, lines, polylines, polygons, rectangles,
 // circles, ellipses and text outlines, with their transforms). False, with a

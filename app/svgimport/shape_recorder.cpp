@@ -28,8 +28,9 @@ class RecordingEngine : public QPaintEngine {
   void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
 
   void drawPath(const QPainterPath& path) override {
-    if (!Wanted() || TooFar(ToPaper().mapRect(path.controlPointRect()))) return;
-    for (Polyline& line : FlattenPath(path, ToPaper(), tolerance_)) Keep(std::move(line));
+    const QTransform toPaper = ToPaper();
+    if (!Wanted() || TooFar(toPaper.mapRect(path.controlPointRect()))) return;
+    for (Polyline& line : FlattenPath(path, toPaper, tolerance_)) Keep(std::move(line));
   }
   void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
     if (!Wanted()) return;
@@ -44,7 +45,8 @@ class RecordingEngine : public QPaintEngine {
     for (int i = 0; i < count; ++i) Keep(MapPolygon(QPolygonF(rects[i]), ToPaper(), false));
   }
   void drawEllipse(const QRectF& rect) override {
-    if (Wanted() && !TooFar(ToPaper().mapRect(rect))) Keep(FlattenEllipse(rect, ToPaper(), tolerance_));
+    const QTransform toPaper = ToPaper();
+    if (Wanted() && !TooFar(toPaper.mapRect(rect))) Keep(FlattenEllipse(rect, toPaper, tolerance_));
   }
   // Text goes through QPaintEngine::drawTextItem, which fills the glyph
   // outlines with drawPath, as the renderer would draw them.
@@ -91,6 +93,10 @@ Polyline Tidied(const Polyline& line) {
   return kept;
 }
 
+const RecordingEngine& Recording(const std::unique_ptr<QPaintEngine>& engine) {
+  return static_cast<const RecordingEngine&>(*engine);
+}
+
 }  // namespace
 
 ShapeRecorder::ShapeRecorder(const QTransform& toPaper, double tolerance)
@@ -100,11 +106,11 @@ ShapeRecorder::~ShapeRecorder() = default;
 
 QPaintEngine* ShapeRecorder::paintEngine() const { return engine_.get(); }
 
-ShapeRecorder::Refusal ShapeRecorder::Refused() const { return static_cast<const RecordingEngine&>(*engine_).refusal; }
+ShapeRecorder::Refusal ShapeRecorder::Refused() const { return Recording(engine_).refusal; }
 
 std::vector<Polyline> ShapeRecorder::Shapes() const {
   std::vector<Polyline> shapes;
-  for (const Polyline& line : static_cast<const RecordingEngine&>(*engine_).shapes) {
+  for (const Polyline& line : Recording(engine_).shapes) {
     Polyline kept = Tidied(line);
     if (kept.size() >= 2) shapes.push_back(std::move(kept));
   }

@@ -78,13 +78,14 @@ bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string&
     QPainter painter(&recorder);
     renderer.render(&painter, box);
   }
-  if (recorder.Refused() == ShapeRecorder::Refusal::TooManyPoints) {
-    error = "far too large: over " + std::to_string(kMostSvgPoints) + " points once its curves are cut into chords";
-    return false;
-  }
-  if (recorder.Refused() == ShapeRecorder::Refusal::TooFar) {
-    error = "far too large: a curve reaches over a kilometre from the origin";
-    return false;
+  switch (recorder.Refused()) {
+    case ShapeRecorder::Refusal::TooManyPoints:
+      error = "far too large: over " + std::to_string(kMostSvgPoints) + " points once its curves are cut into chords";
+      return false;
+    case ShapeRecorder::Refusal::TooFar:
+      error = "far too large: a curve reaches over a kilometre from the origin";
+      return false;
+    case ShapeRecorder::Refusal::None: break;
   }
   paths = recorder.Shapes();
   return true;

@@ -47,6 +47,15 @@ const char* ProjectProblem(kw::ProjectRead result) {
   return "cannot be read";
 }
 
+// Why a DXF file did not load, from the document's status.
+const char* DxfProblem(int16_t status) {
+  switch (status) {
+    case 62: return "ends inside an entity";
+    case 7: return "far too large: too many points once its curves are flattened, or out of memory";
+    default: return "read error";
+  }
+}
+
 bool OpenProject(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::string& file, std::string& error) {
   const char* problem = ProjectProblem(kw::ReadProject(file, doc, tables.cutLayers, tables.layerMap));
   if (problem) error = file + ": " + problem;
@@ -66,7 +75,7 @@ bool ImportOne(kw::pathcore::CPathObj& doc, LayerTables& tables, const std::stri
   } else if (ext == ".dxf") {
     const int16_t status = doc.DxfInput(file, options.dxfCutLayer);
     if (status != 0) {
-      error = file + ": " + (status == 62 ? "ends inside an entity" : "read error") + " (" + std::to_string(status) + ")";
+      error = file + ": " + DxfProblem(status) + " (" + std::to_string(status) + ")";
       return false;
     }
   } else if (ext == ".plt") {

@@ -39,22 +39,27 @@ void AppendCubic(Polyline& line, const QPointF& p0, const QPointF& p1, const QPo
   }
 }
 
-void Keep(std::vector<Polyline>& lines, Polyline& line) {
-  if (line.size() >= 2) lines.push_back(std::move(line));
+// A lone point is handed on too, so that the count of what was handed on
+// tells whether the path was cut short; the recorder drops it later.
+void Keep(std::vector<Polyline>& lines, Polyline& line, std::size_t& made) {
+  made += line.size();
+  if (!line.empty()) lines.push_back(std::move(line));
   line.clear();
 }
 
 }  // namespace
 
-std::vector<Polyline> FlattenPath(const QPainterPath& path, const QTransform& transform, double tolerance) {
+std::vector<Polyline> FlattenPath(const QPainterPath& path, const QTransform& transform, double tolerance,
+                                  std::size_t mostPoints) {
   std::vector<Polyline> lines;
   Polyline line;
+  std::size_t made = 0;
   QPointF last;
-  for (int i = 0; i < path.elementCount(); ++i) {
+  for (int i = 0; i < path.elementCount() && made + line.size() <= mostPoints; ++i) {
     const QPainterPath::Element e = path.elementAt(i);
     const QPointF p = transform.map(QPointF(e.x, e.y));
     if (e.isMoveTo()) {
-      Keep(lines, line);
+      Keep(lines, line, made);
       line.push_back(ToMm(p));
     } else if (e.isLineTo()) {
       line.push_back(ToMm(p));
@@ -68,7 +73,7 @@ std::vector<Polyline> FlattenPath(const QPainterPath& path, const QTransform& tr
     }
     last = p;
   }
-  Keep(lines, line);
+  Keep(lines, line, made);
   return lines;
 }
 

@@ -12,8 +12,11 @@
 
 namespace kw::svgimport {
 
-// Every subpath of path, mapped by transform, with its curves flattened.
-std::vector<Polyline> FlattenPath(const QPainterPath& path, const QTransform& transform, double tolerance);
+// Every subpath of path, mapped by transform, with its curves flattened. Once
+// more than mostPoints points are made the rest of the path is left out, as a
+// drawing that large is refused anyway.
+std::vector<Polyline> FlattenPath(const QPainterPath& path, const QTransform& transform, double tolerance,
+                                  std::size_t mostPoints);
 
 // The ellipse inscribed in rect, mapped by transform, closed.
 Polyline FlattenEllipse(const QRectF& rect, const QTransform& transform, double tolerance);

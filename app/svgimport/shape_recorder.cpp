@@ -16,8 +16,8 @@ constexpr int kDotsPerInch = 96;
 
 class RecordingEngine : public QPaintEngine {
  public:
-  RecordingEngine(const QTransform& toPaper, double tolerance)
-      : QPaintEngine(QPaintEngine::AllFeatures), toPaper_(toPaper), tolerance_(tolerance) {}
+  RecordingEngine(const QTransform& toPaper, double tolerance, std::size_t mostPoints)
+      : QPaintEngine(QPaintEngine::AllFeatures), toPaper_(toPaper), tolerance_(tolerance), mostPoints_(mostPoints) {}
 
   bool begin(QPaintDevice*) override { return true; }
   bool end() override { return true; }
@@ -30,7 +30,7 @@ class RecordingEngine : public QPaintEngine {
   void drawPath(const QPainterPath& path) override {
     const QTransform toPaper = ToPaper();
     if (!Wanted() || TooFar(toPaper.mapRect(path.controlPointRect()))) return;
-    for (Polyline& line : FlattenPath(path, toPaper, tolerance_)) Keep(std::move(line));
+    for (Polyline& line : FlattenPath(path, toPaper, tolerance_, mostPoints_ - points_)) Keep(std::move(line));
   }
   void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
     if (!Wanted()) return;
@@ -57,7 +57,7 @@ class RecordingEngine : public QPaintEngine {
  private:
   void Keep(Polyline line) {
     points_ += line.size();
-    if (points_ > kMostSvgPoints) refusal = ShapeRecorder::Refusal::TooManyPoints;
+    if (points_ > mostPoints_) refusal = ShapeRecorder::Refusal::TooManyPoints;
     if (refusal == ShapeRecorder::Refusal::None) shapes.push_back(std::move(line));
   }
   // Checked before a curve is cut into chords, which at such a size would take
@@ -79,6 +79,7 @@ class RecordingEngine : public QPaintEngine {
 
   QTransform toPaper_;
   double tolerance_;
+  std::size_t mostPoints_;
   std::size_t points_ = 0;
 };
 
@@ -99,8 +100,8 @@ const RecordingEngine& Recording(const std::unique_ptr<QPaintEngine>& engine) {
 
 }  // namespace
 
-ShapeRecorder::ShapeRecorder(const QTransform& toPaper, double tolerance)
-    : engine_(std::make_unique<RecordingEngine>(toPaper, tolerance)) {}
+ShapeRecorder::ShapeRecorder(const QTransform& toPaper, double tolerance, std::size_t mostPoints)
+    : engine_(std::make_unique<RecordingEngine>(toPaper, tolerance, mostPoints)) {}
 
 ShapeRecorder::~ShapeRecorder() = default;
 

@@ -14,14 +14,14 @@ namespace kw::svgimport {
 
 class ShapeRecorder : public QPaintDevice {
  public:
-  ShapeRecorder(const QTransform& toPaper, double tolerance);
+  ShapeRecorder(const QTransform& toPaper, double tolerance, std::size_t mostPoints);
   ~ShapeRecorder() override;
 
   QPaintEngine* paintEngine() const override;
   // What has been painted so far, without repeated or non-finite points.
   std::vector<Polyline> Shapes() const;
-  // Why the drawing cannot be cut, if it cannot: more than kMostSvgPoints, or
-  // a curve beyond kFarthestSvgMm. What came after was not kept.
+  // Why the drawing cannot be cut, if it cannot: more than mostPoints, or a
+  // curve beyond kFarthestSvgMm. What came after was not kept.
   enum class Refusal { None, TooManyPoints, TooFar };
   Refusal Refused() const;
 

@@ -54,7 +54,7 @@ bool ReadFile(const std::string& file, QByteArray& data, std::string& error) {
 
 }  // namespace
 
-bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string& error) {
+bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string& error, std::size_t mostPoints) {
   QByteArray data;
   if (!ReadFile(file, data, error)) return false;
   // Qt would read a gzipped file, but its size in millimetres could not be
@@ -69,7 +69,7 @@ bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string&
     error = "not an SVG drawing (Qt SVG cannot read it)";
     return false;
   }
-  ShapeRecorder recorder(UserUnitsToMm(data), kChordErrorMm);
+  ShapeRecorder recorder(UserUnitsToMm(data), kChordErrorMm, mostPoints);
   // Drawn into its own viewBox, the document keeps its user units; one
   // without any size gets a unit box for the same end.
   const QRectF box = renderer.viewBoxF().isEmpty() ? QRectF(0, 0, 1, 1) : renderer.viewBoxF();
@@ -80,7 +80,7 @@ bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string&
   }
   switch (recorder.Refused()) {
     case ShapeRecorder::Refusal::TooManyPoints:
-      error = "far too large: over " + std::to_string(kMostSvgPoints) + " points once its curves are cut into chords";
+      error = "far too large: over " + std::to_string(mostPoints) + " points once its curves are cut into chords";
       return false;
     case ShapeRecorder::Refusal::TooFar:
       error = "far too large: a curve reaches over a kilometre from the origin";

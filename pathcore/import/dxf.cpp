@@ -5,6 +5,7 @@ namespace kw::pathcore {
 
 int16_t Cdxf::DxfInput(const std::string& FileName) {
   in_.Open(FileName);
+  pointsRaised_ = 0;
   std::string version;
   if (!FindVersion(version)) {
     in_.Close();
@@ -83,11 +84,19 @@ void Cdxf::ReadEntity(const std::string& name) {
 }
 
 void Cdxf::RaisePolyLine(DxfPolylineBuilder& p, const std::string& layer) {
+  CountPoints(p.Count());
   if (events_) events_->OutPolyLine(p.X, p.Y, layer);
 }
 
 void Cdxf::RaisePolyObj(DxfPolylineBuilder& p) {
+  CountPoints(p.Count());
   if (events_) events_->OutPolyObj(p.X, p.Y, p.CX, p.CY, p.Kind);
+}
+
+// Checked before the points are handed on, so a host never receives more than MostPoints.
+void Cdxf::CountPoints(int64_t n) {
+  pointsRaised_ += n;
+  if (pointsRaised_ > MostPoints) throw DxfFileError(DxfFileError::kTooLarge);
 }
 
 }  // namespace kw::pathcore

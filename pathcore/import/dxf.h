@@ -14,6 +14,10 @@
 
 namespace kw::pathcore {
 
+// More points than any drawing for a table has once its curves are flattened:
+// a file that needs more (thousands of ellipses kilometres long, say) is refused.
+inline constexpr int64_t kMostDxfPoints = 4'000'000;
+
 class Cdxf {
  public:
   // 0: lightweight polylines and splines as OutPolyLine; 1: as OutPolyObj
@@ -25,11 +29,14 @@ class Cdxf {
   int16_t OutEllipseMode = 0;
   // The language of the version refusal: 0 Chinese, 1 English, others none.
   int16_t Language = 0;
+  // Points raised at most in one read; past it the read throws kTooLarge.
+  int64_t MostPoints = kMostDxfPoints;
 
   void SetEvents(CdxfEvents* sink) { events_ = sink; }
 
   // Reads the file: 0, or -1 when its version is not supported. A file that
-  // cannot be opened or read, or ends inside an entity, throws DxfFileError.
+  // cannot be opened or read, ends inside an entity or has more than
+  // MostPoints points throws DxfFileError.
   int16_t DxfInput(const std::string& FileName);
 
  private:
@@ -73,11 +80,13 @@ class Cdxf {
   void RaisePolyLine(DxfPolylineBuilder& p, const std::string& layer);
   void RaisePolyObj(DxfPolylineBuilder& p);
   bool Flatten() const { return OutPolyMode != 1; }
+  void CountPoints(int64_t n);
 
   DxfFieldReader in_;
   Format format_ = Format::kMarkers;
   CdxfEvents* events_ = nullptr;
   std::string field_;
+  int64_t pointsRaised_ = 0;
 };
 
 }  // namespace kw::pathcore

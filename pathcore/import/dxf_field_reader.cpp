@@ -17,6 +17,7 @@ bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
 DxfFileError::DxfFileError(int code)
     : std::runtime_error(code == kCannotOpen ? "file cannot be opened"
                          : code == kReadError ? "read error"
+                         : code == kTooLarge  ? "far too large: too many points once its curves are flattened"
                                               : "unexpected end of file"),
       code_(code) {}
 

@@ -19,6 +19,8 @@ class DxfFileError : public std::runtime_error {
   static constexpr int kCannotOpen = 53;
   static constexpr int kReadError = 57;
   static constexpr int kPastEnd = 62;
+  // The runtime's "out of memory": a drawing with more points than a reader takes.
+  static constexpr int kTooLarge = 7;
 
   explicit DxfFileError(int code);
   int Code() const { return code_; }

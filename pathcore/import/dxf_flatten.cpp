@@ -18,6 +18,17 @@ void AddOnCircle(double x, double y, double R, double angle, DxfPolylineBuilder&
   out.AddPoint(px, py);
 }
 
+// The sweep of an arc, counter-clockwise from 0 up to one whole turn. Angles
+// beyond a turn (a corrupt or hand-made file) would retrace the curve again
+// and again, so only where it ends on the curve is kept.
+double SweepWithinOneTurn(double sweep) {
+  if (std::fabs(sweep) <= 360) return sweep < 0 ? sweep + 360 : sweep;
+  double rest = std::fmod(sweep, 360.0);
+  if (rest < 0) rest += 360;
+  // A whole number of turns is one whole turn, not nothing.
+  return rest < 1e-9 ? 360 : rest;
+}
+
 int32_t SegmentCount(double sweep, double R) {
   return std::min(kw::N(std::fabs(sweep) * 2 * kPi * R / (360 * ArcStep(R))), kMaxFlattenSegments);
 }
@@ -33,8 +44,7 @@ void FlattenCircle(double x, double y, double R, DxfPolylineBuilder& out) {
 }
 
 void FlattenArc(double x, double y, double R, double StartAngle, double EndAngle, DxfPolylineBuilder& out) {
-  double s = EndAngle - StartAngle;
-  if (s < 0) s += 360;
+  const double s = SweepWithinOneTurn(EndAngle - StartAngle);
   const int32_t n = SegmentCount(s, R);
   if (n == 0) {
     AddOnCircle(x, y, R, StartAngle, out);
@@ -50,8 +60,7 @@ void FlattenEllipse(double x, double y, double mx, double my, double ratio, doub
                     DxfPolylineBuilder& out) {
   const double b1 = p1 * 180 / kPi + 90;
   const double b2 = p2 * 180 / kPi + 90;
-  double s = b2 - b1;
-  if (s < 0) s += 360;
+  const double s = SweepWithinOneTurn(b2 - b1);
   const double a = PointDistance(0, 0, mx, my);
   const double phi = PointAngle(x + mx, y + my, x, y) - 90;
   const double o = std::max(a / 100 * ratio, 0.2);

@@ -8,8 +8,9 @@
 namespace kw::pathcore {
 
 // Most points one flattened arc, circle or ellipse may produce, so that absurd
-// sizes or angles in a corrupt file cannot exhaust memory or time.
-inline constexpr int32_t kMaxFlattenSegments = 1'000'000;
+// sizes in a corrupt file cannot exhaust memory or time. Only an ellipse comes
+// near it: steps of 0.2 mm over 20 m of outline, a curve no table holds.
+inline constexpr int32_t kMaxFlattenSegments = 100'000;
 
 // The step length for flattening an arc of radius R: R / 100, at least 0.2.
 float ArcStep(double R);

@@ -34,6 +34,7 @@ void Cdxf::ReadLineEntity(std::string_view gate) {
   double v[4] = {};
   std::string layer;
   if (!ReadCodes(gate, {"10", "20", "11", "21"}, v, layer)) return;
+  CountPoints(2);
   if (events_) events_->OutLine(v[0], v[1], v[2], v[3], layer);
 }
 

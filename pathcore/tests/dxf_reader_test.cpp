@@ -60,11 +60,13 @@ struct Read {
   Recorder rec;
 };
 
-Read ReadDxf(const std::string& text, int16_t polyMode = 0, bool arcCircle = false, int16_t ellipseMode = 0) {
+Read ReadDxf(const std::string& text, int16_t polyMode = 0, bool arcCircle = false, int16_t ellipseMode = 0,
+             int64_t mostPoints = kw::pathcore::kMostDxfPoints) {
   const TempDrawing file(text, ".dxf");
   Read r;
   kw::pathcore::Cdxf dxf;
   dxf.SetEvents(&r.rec);
+  dxf.MostPoints = mostPoints;
   dxf.OutPolyMode = polyMode;
   dxf.OutArcCircleMode = arcCircle;
   dxf.OutEllipseMode = ellipseMode;
@@ -347,6 +349,64 @@ TEST(DxfReader, JunkHugeLinesAndOverflowingNumbersNeitherCrashNorHang) {
   EXPECT_EQ(read.rec.polys[0].layer.size(), kw::pathcore::DxfFieldReader::kMaxFieldChars);
   EXPECT_TRUE(std::isinf(read.rec.polys[0].x[0]));
   for (const Poly& p : read.rec.polys) EXPECT_LE(p.Size(), size_t{kw::pathcore::kMaxFlattenSegments} + 2);
+}
+
+// Angles past a whole turn would retrace the curve, each time with coarser
+// steps; what is drawn is the curve once, up to where those angles end on it.
+TEST(DxfReader, ArcsAndEllipsesBeyondOneTurnAreDrawnOnce) {
+  auto ellipse = [](const std::string& end) {
+    return ReadDxf(DxfText("AC1015", {"  0", "ELLIPSE", "  8", "0", "100", "AcDbEllipse", " 10", "0", " 20", "0", " 11",
+                                      "20", " 21", "0", " 40", "0.5", " 41", "0", " 42", end}));
+  };
+  auto arc = [](const std::string& end) {
+    return ReadR12({"  0", "ARC", "  8", "0", " 10", "0", " 20", "0", " 40", "50", " 50", "30", " 51", end});
+  };
+  auto expectSame = [](const Read& once, const Read& turns) {
+    ASSERT_EQ(once.rec.polys.size(), 1u);
+    ASSERT_EQ(turns.rec.polys.size(), 1u);
+    const Poly &a = once.rec.polys[0], &b = turns.rec.polys[0];
+    ASSERT_EQ(a.Size(), b.Size());
+    for (size_t i = 0; i < a.Size(); ++i) {
+      EXPECT_NEAR(a.x[i], b.x[i], 1e-6) << i;
+      EXPECT_NEAR(a.y[i], b.y[i], 1e-6) << i;
+    }
+  };
+  expectSame(ellipse("0.5123"), ellipse("628.8308307179586"));              // 0.5123 + 100 turns
+  expectSame(ellipse("6.283185307179586"), ellipse("12.566370614359172"));  // two turns: once round
+  expectSame(arc("120"), arc("840"));
+  expectSame(arc("120"), arc("-600"));
+  expectSame(arc("390"), arc("750"));
+}
+
+// The budget counts every point handed on, lines included; the entity that
+// would pass it is not handed on.
+TEST(DxfReader, AReadPastItsPointBudgetIsRefusedAsTooLarge) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 3; ++i) lines.insert(lines.end(), {"  0", "LINE", "  8", "0", " 10", "0", " 20", "0", " 11", "1", " 21", "1"});
+  const std::vector<std::string> circle = Circle(30);
+  lines.insert(lines.end(), circle.begin(), circle.end());
+  const std::string text = DxfText("AC1009", lines);
+  const Read whole = ReadDxf(text);
+  ASSERT_EQ(whole.rec.polys.size(), 4u);
+  const auto budget = static_cast<int64_t>(6 + whole.rec.polys[3].Size());
+  EXPECT_EQ(ReadDxf(text, 0, false, 0, budget).rec.polys.size(), 4u);
+  for (const int64_t tooFew : {int64_t{5}, budget - 1}) {
+    SCOPED_TRACE(tooFew);
+    Recorder rec;
+    try {
+      const TempDrawing file(text, ".dxf");
+      kw::pathcore::Cdxf dxf;
+      dxf.SetEvents(&rec);
+      dxf.MostPoints = tooFew;
+      dxf.DxfInput(file.Path());
+      FAIL();
+    } catch (const kw::pathcore::DxfFileError& e) {
+      EXPECT_EQ(e.Code(), kw::pathcore::DxfFileError::kTooLarge);
+      EXPECT_NE(std::string(e.what()).find("far too large"), std::string::npos);
+    }
+    EXPECT_EQ(rec.lines, tooFew == 5 ? 2 : 3);
+    EXPECT_EQ(rec.polys.size(), tooFew == 5 ? 2u : 3u);
+  }
 }
 
 TEST(DxfReader, NumbersConvertLikeTheFullConversion) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "pathcore/path_obj.h"
 #include "svg_test_support.h"
@@ -75,6 +76,23 @@ TEST(SvgInput, DrawingsFarTooLargeToCutAreRefused) {
     EXPECT_NE(error.find(reason), std::string::npos) << error;
     EXPECT_EQ(doc.Count(), 0);
   }
+  std::filesystem::remove(file);
+}
+
+// A path is cut short once the budget is spent, and the reader must then
+// refuse the drawing: a lone point left at the cut still counts, so a second
+// piece is never silently dropped.
+TEST(SvgInput, APathPastThePointBudgetIsRefusedNotCutShort) {
+  const auto file = std::filesystem::temp_directory_path() / "kw_svgimport_budget.svg";
+  std::ofstream(file) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="20mm" height="20mm" viewBox="0 0 20 20">)"
+                      << R"(<path fill="none" stroke="black" d="M0,0 L10,0 M5,5 L6,6"/></svg>)";
+  std::vector<kw::svgimport::Polyline> paths;
+  std::string error;
+  EXPECT_FALSE(kw::svgimport::ReadSvg(file.string(), paths, error, 2));
+  EXPECT_NE(error.find("over 2 points"), std::string::npos) << error;
+  EXPECT_FALSE(kw::svgimport::ReadSvg(file.string(), paths, error, 3));
+  ASSERT_TRUE(kw::svgimport::ReadSvg(file.string(), paths, error, 4)) << error;
+  EXPECT_EQ(paths.size(), 2u);
   std::filesystem::remove(file);
 }
 

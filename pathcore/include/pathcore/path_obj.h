@@ -63,7 +63,8 @@ class CPathObj {
   void SelectEdge(float Eqs);
   // Imports append paths and end with ZL. DxfInput returns 0, or the reader's
   // file error number (DxfFileError: 53 cannot open, 57 read error, 62 ends
-  // inside an entity; 7 out of memory), and then takes back what it appended.
+  // inside an entity; 7 out of memory or over 4,000,000 points once flattened),
+  // and then takes back what it appended.
   // The others return 0; PltInput reports an unopenable file through Message.
   // Ai: Illustrator, Dxf, Plt: HPGL, Dst: Tajima embroidery. Paths on the DXF
   // layer or PLT pen number named by CutLayer get layer 1, all others layer 0.

@@ -32,8 +32,10 @@ inline constexpr double kFarthestSvgMm = 1e6;
 
 // Reads the file's shapes (paths, lines, polylines, polygons, rectangles,
 // circles, ellipses and text outlines, with their transforms). False, with a
-// one-line reason in error, when the file is no SVG that Qt can read.
-bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string& error);
+// one-line reason in error, when the file is no SVG that Qt can read or has
+// more than mostPoints points.
+bool ReadSvg(const std::string& file, std::vector<Polyline>& paths, std::string& error,
+             std::size_t mostPoints = kMostSvgPoints);
 
 // Appends what ReadSvg reads as cut paths on layer 1, the cut layer, then
 // recomputes the bounds. A file that cannot be read adds nothing.

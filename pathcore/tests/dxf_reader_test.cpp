@@ -382,7 +382,8 @@ TEST(DxfReader, ArcsAndEllipsesBeyondOneTurnAreDrawnOnce) {
 // would pass it is not handed on.
 TEST(DxfReader, AReadPastItsPointBudgetIsRefusedAsTooLarge) {
   std::vector<std::string> lines;
-  for (int i = 0; i < 3; ++i) lines.insert(lines.end(), {"  0", "LINE", "  8", "0", " 10", "0", " 20", "0", " 11", "1", " 21", "1"});
+  for (int i = 0; i < 3; ++i)
+    lines.insert(lines.end(), {"  0", "LINE", "  8", "0", " 10", "0", " 20", "0", " 11", "1", " 21", "1"});
   const std::vector<std::string> circle = Circle(30);
   lines.insert(lines.end(), circle.begin(), circle.end());
   const std::string text = DxfText("AC1009", lines);

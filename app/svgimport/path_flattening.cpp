@@ -17,14 +17,20 @@ PointMm ToMm(const QPointF& p) { return {p.x(), p.y()}; }
 
 bool Finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
+// A chord count held between least and most. An overflowing transform can make
+// the size it is computed from not a number; that takes the most, and the
+// points it gives are dropped later as not finite.
+int ChordCount(double wanted, double least, double most) {
+  return static_cast<int>(std::isnan(wanted) ? most : std::clamp(wanted, least, most));
+}
+
 // Chords needed so that uniform steps in t stay within tolerance: a chord over
 // a parameter step h strays at most h^2/8 times the curve's largest second
 // derivative, which for a cubic is 6 times its largest second difference.
 int CubicChords(const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3, double tolerance) {
   const double d1 = std::hypot(p0.x() - 2 * p1.x() + p2.x(), p0.y() - 2 * p1.y() + p2.y());
   const double d2 = std::hypot(p1.x() - 2 * p2.x() + p3.x(), p1.y() - 2 * p2.y() + p3.y());
-  const double chords = std::ceil(std::sqrt(0.75 * std::max(d1, d2) / tolerance));
-  return static_cast<int>(std::clamp(chords, 1.0, static_cast<double>(kMostChordsPerCurve)));
+  return ChordCount(std::ceil(std::sqrt(0.75 * std::max(d1, d2) / tolerance)), 1, kMostChordsPerCurve);
 }
 
 void AppendCubic(Polyline& line, const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3,
@@ -86,8 +92,7 @@ Polyline FlattenEllipse(const QRectF& rect, const QTransform& transform, double 
   const double radius = std::hypot(ax.x(), ax.y()) + std::hypot(ay.x(), ay.y());
   const double step = std::sqrt(8 * tolerance / std::max(radius, tolerance));
   // A multiple of four keeps the ends of both axes among the points.
-  const double quarters = std::clamp(std::ceil(std::numbers::pi / 2 / step), 2.0, kMostChordsPerCurve / 4.0);
-  const int chords = 4 * static_cast<int>(quarters);
+  const int chords = 4 * ChordCount(std::ceil(std::numbers::pi / 2 / step), 2, kMostChordsPerCurve / 4.0);
   Polyline line;
   for (int i = 0; i <= chords; ++i) {
     const double a = 2 * std::numbers::pi * (i % chords) / chords;

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cmath>
 
 namespace kw::svgimport {
 
@@ -68,7 +69,8 @@ std::optional<double> LengthInMm(const QString& text) {
   const QRegularExpressionMatch match = length.match(text);
   if (!match.hasMatch()) return std::nullopt;
   const double value = match.captured(1).toDouble() * MmPerUnit(match.captured(2));
-  if (!(value > 0)) return std::nullopt;
+  // A number past the range of doubles ("1e999") is no length either.
+  if (!(value > 0) || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -80,7 +82,7 @@ std::optional<QRectF> ViewBoxOf(const QString& text) {
   for (int i = 0; i < 4; ++i) {
     bool ok = false;
     numbers[i] = parts[i].toDouble(&ok);
-    if (!ok) return std::nullopt;
+    if (!ok || !std::isfinite(numbers[i])) return std::nullopt;
   }
   if (!(numbers[2] > 0 && numbers[3] > 0)) return std::nullopt;
   return QRectF(numbers[0], numbers[1], numbers[2], numbers[3]);

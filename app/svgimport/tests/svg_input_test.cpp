@@ -96,6 +96,27 @@ TEST(SvgInput, APathPastThePointBudgetIsRefusedNotCutShort) {
   std::filesystem::remove(file);
 }
 
+// A page height past the range of doubles is no height, and a circle under
+// transforms that overflow has no size: neither may reach the chord counts.
+TEST(SvgInput, OverflowingSizesAndTransformsGiveOnlyFinitePoints) {
+  const auto file = std::filesystem::temp_directory_path() / "kw_svgimport_overflow.svg";
+  const char* const drawings[] = {
+      R"(<svg xmlns="http://www.w3.org/2000/svg" width="60mm" height="1e3840mm" viewBox="0 0 60 40">)"
+      R"(<circle cx="30" cy="20" r="10" fill="none" stroke="black"/></svg>)",
+      R"(<svg xmlns="http://www.w3.org/2000/svg" width="60mm" height="40mm" viewBox="0 0 60 40">)"
+      R"x(<g transform="scale(1e200)"><g transform="scale(1e200)">)x"
+      R"(<circle cx="1" cy="1" r="1" fill="none" stroke="black"/></g></g></svg>)"};
+  for (const char* drawing : drawings) {
+    std::ofstream(file) << drawing;
+    std::vector<kw::svgimport::Polyline> paths;
+    std::string error;
+    kw::svgimport::ReadSvg(file.string(), paths, error);
+    for (const auto& line : paths)
+      for (const auto& p : line) ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << drawing;
+  }
+  std::filesystem::remove(file);
+}
+
 TEST(SvgCorpus, EverySvgFileReadsWithoutAFault) {
   KW_SKIP_WITHOUT_CORPUS();
   int files = 0;

@@ -143,9 +143,10 @@ TEST(SvgPage, LengthsAndViewBoxesAreReadOrLeftForTheDefault) {
   EXPECT_NEAR(*LengthInMm("6pc"), 25.4, 1e-12);
   EXPECT_NEAR(*LengthInMm(".5in"), 12.7, 1e-12);
   EXPECT_NEAR(*LengthInMm("96"), 25.4, 1e-12);
-  for (const char* text : {"100%", "10em", "", "mm", "-5mm", "0", "5 mm x"}) EXPECT_FALSE(LengthInMm(text)) << text;
+  for (const char* text : {"100%", "10em", "", "mm", "-5mm", "0", "5 mm x", "1e3840mm", "1e308in"})
+    EXPECT_FALSE(LengthInMm(text)) << text;
   EXPECT_EQ(*kw::svgimport::ViewBoxOf("-1,2 30  40"), QRectF(-1, 2, 30, 40));
-  for (const char* text : {"0 0 10", "0 0 0 10", "0 0 10 -1", "a b c d"})
+  for (const char* text : {"0 0 10", "0 0 0 10", "0 0 10 -1", "a b c d", "0 0 1e999 10"})
     EXPECT_FALSE(kw::svgimport::ViewBoxOf(text)) << text;
 }
 

@@ -59,7 +59,7 @@ void ReadDxf(const std::string& name, bool keepCurves) {
   dxf.OutPolyMode = keepCurves ? 1 : 0;
   dxf.OutArcCircleMode = keepCurves;
   dxf.OutEllipseMode = keepCurves ? 1 : 0;
-  dxf.MostPoints = kw::pathcore::kMostDxfPoints / kFuzzPointBudgetShare;
+  dxf.MostPoints = kFuzzMostPoints;
   try {
     dxf.DxfInput(name);
   } catch (const kw::pathcore::DxfFileError&) {

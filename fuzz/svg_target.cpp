@@ -29,9 +29,7 @@ void FuzzSvg(Bytes input) {
   static ScratchFile file(".svg");
   std::vector<kw::svgimport::Polyline> paths;
   std::string error;
-  if (!kw::svgimport::ReadSvg(file.Write(input), paths, error, kw::svgimport::kMostSvgPoints / kFuzzPointBudgetShare)) {
-    return;
-  }
+  if (!kw::svgimport::ReadSvg(file.Write(input), paths, error, kFuzzMostPoints)) return;
   for (const auto& path : paths)
     for (const auto& p : path) Keep(p.x + p.y);
 }

@@ -81,6 +81,7 @@ class Cdxf {
   void RaisePolyObj(DxfPolylineBuilder& p);
   bool Flatten() const { return OutPolyMode != 1; }
   void CountPoints(int64_t n);
+  int64_t PointsLeft() const { return MostPoints - pointsRaised_; }
 
   DxfFieldReader in_;
   Format format_ = Format::kMarkers;

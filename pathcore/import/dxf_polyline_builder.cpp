@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "import/dxf_events.h"
+#include "import/dxf_field_reader.h"
 #include "geometry/intersections.h"
 #include "geometry/point_geometry.h"
 #include "support/round_half_even.h"
@@ -38,6 +39,7 @@ bool BulgeCentre(double px, double py, double x, double y, double bulge, double&
 }
 
 void DxfPolylineBuilder::AddPoint(double x, double y, int16_t kind, double cx, double cy) {
+  if (Count() >= most_) throw DxfFileError(DxfFileError::kTooLarge);
   X.push_back(x);
   Y.push_back(y);
   CX.push_back(cx);

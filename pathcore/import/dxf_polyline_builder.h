@@ -17,7 +17,10 @@ float ArcStep(double R);
 
 class DxfPolylineBuilder {
  public:
-  explicit DxfPolylineBuilder(bool flattenBulges) : flatten_(flattenBulges) {}
+  // A builder holds at most mostPoints points; one more throws
+  // DxfFileError::kTooLarge, so a huge curve is refused before it is built.
+  explicit DxfPolylineBuilder(bool flattenBulges, int64_t mostPoints = INT64_MAX)
+      : flatten_(flattenBulges), most_(mostPoints) {}
 
   int32_t Count() const { return static_cast<int32_t>(X.size()) - 1; }
   // Appends (x, y) reached from the last point by a segment with this bulge.
@@ -32,6 +35,7 @@ class DxfPolylineBuilder {
   void FlattenArc(double x, double y, double cx, double cy, double R, double bulge);
 
   bool flatten_;
+  int64_t most_;
 };
 
 // The centre of the arc with this bulge from (px, py) to (x, y); false when

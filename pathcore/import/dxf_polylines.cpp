@@ -31,7 +31,7 @@ void Cdxf::ReadVertexPolyline() {
   std::string layer;
   DxfPair pair;
   const bool closed = ReadPolylineHeader(layer, pair);
-  DxfPolylineBuilder p(Flatten());
+  DxfPolylineBuilder p(Flatten(), PointsLeft());
   double bulge = 0;
   for (;;) {
     if (pair.code != "0") {
@@ -77,7 +77,7 @@ void Cdxf::ReadMarkerPolyline() {
   std::string layer;
   DxfPair pair;
   const bool closed = ReadPolylineHeader(layer, pair);
-  DxfPolylineBuilder p(Flatten());
+  DxfPolylineBuilder p(Flatten(), PointsLeft());
   double pending = 0;
   for (;;) {
     if (pair.value == "SEQEND") break;
@@ -133,7 +133,7 @@ void Cdxf::ReadLwPolyline() {
   const bool closed = ClosedFlag(pair.value);
   if (n < 1) return;  // nothing to read: leave the following pairs to the entity scan
   if (!SeekInEntity("10", pair)) return DropAt(pair);
-  DxfPolylineBuilder p(Flatten());
+  DxfPolylineBuilder p(Flatten(), PointsLeft());
   if (!ReadLwVertices(n, pair, p)) return;
   if (closed) CloseLwPolyline(p);
   Flatten() ? RaisePolyLine(p, layer) : RaisePolyObj(p);

@@ -47,7 +47,7 @@ void Cdxf::ReadCircle() {
     return;
   }
   if (!(v[2] > 0)) return;
-  DxfPolylineBuilder p(true);
+  DxfPolylineBuilder p(true, PointsLeft());
   FlattenCircle(v[0], v[1], v[2], p);
   RaisePolyLine(p, layer);
 }
@@ -61,7 +61,7 @@ void Cdxf::ReadArc() {
     return;
   }
   if (!(v[2] > 0)) return;
-  DxfPolylineBuilder p(true);
+  DxfPolylineBuilder p(true, PointsLeft());
   FlattenArc(v[0], v[1], v[2], v[3], v[4], p);
   RaisePolyLine(p, layer);
 }
@@ -70,7 +70,7 @@ void Cdxf::ReadEllipse() {
   double v[7] = {};
   std::string layer;
   if (!ReadCodes("AcDbEllipse", {"10", "20", "11", "21", "40", "41", "42"}, v, layer)) return;
-  DxfPolylineBuilder p(true);
+  DxfPolylineBuilder p(true, PointsLeft());
   FlattenEllipse(v[0], v[1], v[2], v[3], v[4], v[5], v[6], p);
   if (OutEllipseMode == 0) return RaisePolyLine(p, layer);
   DxfPolylineBuilder arcs(false);

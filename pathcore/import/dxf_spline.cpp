@@ -37,7 +37,7 @@ void Cdxf::ReadSpline() {
   if (count < 2) return;
   std::vector<float> outX, outY;
   BSplineCurve(cx, cy, count - 1, std::min(count, kSplineOrder), outX, outY, kSplineIntervals);
-  DxfPolylineBuilder p(Flatten());
+  DxfPolylineBuilder p(Flatten(), PointsLeft());
   for (size_t i = 0; i < outX.size(); ++i) p.AddPoint(outX[i], outY[i]);
   if (closed) p.AddPoint(p.X[1], p.Y[1]);
   Flatten() ? RaisePolyLine(p, layer) : RaisePolyObj(p);
